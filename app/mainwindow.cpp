@@ -1,0 +1,253 @@
+#include "mainwindow.h"
+
+#include "buttonstyles.h"
+#include "glwidget.h"
+#include "rigidbody.h"
+#include "scenegeometry.h"
+#include "ui_mainwindowclass.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <new>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent),
+      glWidget(nullptr),
+      ui(new Ui_MainWindowClass),
+      bodyFileName("cylinder.obj"),
+      textureFileName(""),
+      fpsTimer(nullptr),
+      messageLabel(nullptr), fpsLabel(nullptr),
+      omegaXLabel(nullptr), omegaYLabel(nullptr), omegaZLabel(nullptr),
+      lastPreset(-1),
+      homeDir(QDir::homePath()),
+      homePath(QDir::homePath()),
+      backgroundColor(Qt::black),
+      lineWidth(1)
+{
+    userSettingsFileName = homePath + QDir::separator() + ".vorlix" + QDir::separator() + "user.ini";
+    settingsFileName = QFile::exists(userSettingsFileName) ? userSettingsFileName
+                                                           : QString("default.ini");
+    presetWx = new (std::nothrow) double[500];
+    presetWy = new (std::nothrow) double[500];
+    presetWz = new (std::nothrow) double[500];
+    presetIx = new (std::nothrow) double[500];
+    presetIy = new (std::nothrow) double[500];
+    presetIz = new (std::nothrow) double[500];
+    presetSpeed = new (std::nothrow) double[500];
+    presetIterPerFrame = new (std::nothrow) int[500];
+
+    ui->setupUi(this);
+
+    omegaXPrefix = "<font color=red>&omega;<sub>X</sub>";
+    omegaYPrefix = "<font color=green>&omega;<sub>Y</sub>";
+    omegaZPrefix = "<font color=blue>&omega;<sub>Z</sub>";
+
+    glWidget = new GLWidget(bodyFileName.constData(), QString(textureFileName));
+    ui->verticalLayout_2->addWidget(glWidget);
+    ui->pushButton->setStyleSheet(ButtonStyle::idle);
+
+    createStatusLabels();
+
+    ui->Settings->insertItems(ui->Settings->count(), presetNames);
+
+    LoadValues();
+    glWidget->backgroundColor = backgroundColor;
+    glWidget->changeBackgroundColor();
+    glWidget->lineWidth = lineWidth;
+    glWidget->changeLineWidth();
+
+    fpsTimer = new QTimer;
+    connect(fpsTimer, &QTimer::timeout, this, &MainWindow::statusbarFPSupdate);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    delete fpsTimer;
+    delete[] presetWx;
+    delete[] presetWy;
+    delete[] presetWz;
+    delete[] presetIx;
+    delete[] presetIy;
+    delete[] presetIz;
+    delete[] presetSpeed;
+    delete[] presetIterPerFrame;
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void MainWindow::LoadValues()
+{
+    const double ix = ui->Ix->value();
+    const double iy = ui->Iy->value();
+    const double iz = ui->Iz->value();
+    const double wx = ui->WX->value();
+    const double wy = ui->WY->value();
+    const double wz = ui->WZ->value();
+    const double s = ui->speed->value();
+    const double iterations = ui->iterPerFrame->value();
+
+    glWidget->inertiaX = ix;
+    glWidget->inertiaY = iy;
+    glWidget->inertiaZ = iz;
+    const vorlix::Vector3 c = vorlix::eulerCoefficients(ix, iy, iz);
+    glWidget->eulerCoefX = c.x;
+    glWidget->eulerCoefY = c.y;
+    glWidget->eulerCoefZ = c.z;
+    glWidget->omegaX = wx * s;
+    glWidget->omegaY = wy * s;
+    glWidget->omegaZ = wz * s;
+    glWidget->speed = s;
+    glWidget->inertiaMin = vorlix::smallestMoment(ix, iy, iz);
+    glWidget->showEllipsoid = ui->Ell->isChecked();
+    glWidget->drawLines = ui->Draw->isChecked();
+    glWidget->drawXLines = ui->xb->isChecked();
+    glWidget->drawYLines = ui->yb->isChecked();
+    glWidget->drawZLines = ui->zb->isChecked();
+    glWidget->iterPerFrame = int(iterations);
+    glWidget->updateGL();
+}
+
+void MainWindow::setButtonState(const char *styleSheet, const QString &text)
+{
+    ui->pushButton->setStyleSheet(styleSheet);
+    ui->pushButton->setText(text);
+}
+
+void MainWindow::on_pushButton_clicked()
+{
+    if (glWidget->pauseState == 1) {
+        // Resuming a pause made with Space: the readout kept running, the panel is not re-read.
+        glWidget->animate();
+        glWidget->pauseState = 0;
+        setButtonState(ButtonStyle::running, tr("Stop"));
+    } else if (!glWidget->timer->isActive()) {
+        LoadValues();
+        glWidget->animate();
+        fpsTimer->start(1000);
+        setButtonState(ButtonStyle::running, tr("Stop"));
+        messageLabel->setText("");
+    } else {
+        fpsTimer->stop();
+        glWidget->pause();
+        setButtonState(ButtonStyle::idle, tr("Start"));
+    }
+}
+
+void MainWindow::stopSimulation()
+{
+    if (fpsTimer->isActive() || glWidget->pauseState == 1) {
+        glWidget->pause();
+        glWidget->pauseState = 0;
+        setButtonState(ButtonStyle::idle, tr("Start"));
+        fpsTimer->stop();
+    }
+}
+
+void MainWindow::replaceView()
+{
+    ui->verticalLayout_2->removeWidget(glWidget);
+    delete glWidget;
+    glWidget = new GLWidget(bodyFileName.constData(), textureFileName);
+    ui->verticalLayout_2->addWidget(glWidget);
+    glWidget->backgroundColor = backgroundColor;
+    glWidget->changeBackgroundColor();
+    LoadValues();
+}
+
+void MainWindow::on_WX_valueChanged(double WX)
+{
+    glWidget->omegaX = glWidget->speed * WX;
+}
+
+void MainWindow::on_WY_valueChanged(double WY)
+{
+    glWidget->omegaY = glWidget->speed * WY;
+}
+
+void MainWindow::on_WZ_valueChanged(double WZ)
+{
+    glWidget->omegaZ = glWidget->speed * WZ;
+}
+
+void MainWindow::on_speed_valueChanged(double speed)
+{
+    GLWidget *v = glWidget;
+    if (v->speed != 0) {
+        // Rescale the evolved angular velocity: its direction in the body is kept.
+        v->omegaX = v->omegaX * speed / v->speed;
+        v->omegaY = v->omegaY * speed / v->speed;
+        v->omegaZ = v->omegaZ * speed / v->speed;
+    } else {
+        // Nothing to rescale from zero: start again from the panel.
+        v->omegaX = ui->WX->value() * speed;
+        v->omegaY = ui->WY->value() * speed;
+        v->omegaZ = ui->WZ->value() * speed;
+    }
+    v->speed = speed;
+}
+
+void MainWindow::on_iterPerFrame_valueChanged(double iterPerFrame)
+{
+    glWidget->iterPerFrame = int(iterPerFrame);
+}
+
+void MainWindow::on_Ix_valueChanged(double)
+{
+    LoadValues();
+}
+
+void MainWindow::on_Iy_valueChanged(double)
+{
+    LoadValues();
+}
+
+void MainWindow::on_Iz_valueChanged(double)
+{
+    LoadValues();
+}
+
+void MainWindow::on_Ell_toggled(bool checked)
+{
+    glWidget->showEllipsoid = checked;
+    glWidget->updateGL();
+}
+
+void MainWindow::on_Draw_toggled(bool checked)
+{
+    glWidget->drawLines = checked;
+    if (!checked)
+        glWidget->freeMemoryOfDrawLines();
+    glWidget->updateGL();
+}
+
+void MainWindow::on_xb_toggled(bool checked)
+{
+    glWidget->drawXLines = checked;
+    if (!checked)
+        glWidget->freeMemoryOfDrawXLines();
+    glWidget->updateGL();
+}
+
+void MainWindow::on_yb_toggled(bool checked)
+{
+    glWidget->drawYLines = checked;
+    if (!checked)
+        glWidget->freeMemoryOfDrawYLines();
+    glWidget->updateGL();
+}
+
+void MainWindow::on_zb_toggled(bool checked)
+{
+    glWidget->drawZLines = checked;
+    if (!checked)
+        glWidget->freeMemoryOfDrawZLines();
+    glWidget->updateGL();
+}

@@ -1,0 +1,87 @@
+#ifndef VORLIX_MAINWINDOW_H
+#define VORLIX_MAINWINDOW_H
+
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+class GLWidget;
+class QLabel;
+class QTimer;
+class Ui_MainWindowClass;
+
+/// The one window: the parameter panel, the 3-D view, the status-bar readout and the
+/// preset store. Its slots are connected to the form by object name.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// Copies the whole parameter panel into the view and repaints it.
+    void LoadValues();
+
+    GLWidget *glWidget;
+    Ui_MainWindowClass *ui;
+    QByteArray bodyFileName;
+    QString textureFileName;
+    QString settingsFileName;
+    QString userSettingsFileName;
+    QTimer *fpsTimer;
+    QLabel *messageLabel;
+    QLabel *fpsLabel;
+    QLabel *omegaXLabel;
+    QLabel *omegaYLabel;
+    QLabel *omegaZLabel;
+    QStringList presetNames;
+    double *presetWx, *presetWy, *presetWz;
+    double *presetIx, *presetIy, *presetIz;
+    double *presetSpeed;
+    int *presetIterPerFrame;
+    int lastPreset;
+    QString omegaXPrefix, omegaYPrefix, omegaZPrefix;
+    QDir homeDir;
+    QString homePath;
+    QColor backgroundColor;
+    float lineWidth;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    // Status-bar readout
+    void statusbarFPSupdate();
+
+    // Simulation parameters
+    void on_speed_valueChanged(double speed);
+    void on_WZ_valueChanged(double WZ);
+    void on_WY_valueChanged(double WY);
+    void on_WX_valueChanged(double WX);
+    void on_Iz_valueChanged(double Lz);
+    void on_Iy_valueChanged(double Ly);
+    void on_Ix_valueChanged(double Lx);
+    void on_pushButton_clicked();
+    void on_iterPerFrame_valueChanged(double iterPerFrame);
+    void on_Ell_toggled(bool checked);
+
+    // Axis traces
+    void on_zb_toggled(bool checked);
+    void on_yb_toggled(bool checked);
+    void on_xb_toggled(bool checked);
+    void on_Draw_toggled(bool checked);
+
+private:
+    void setButtonState(const char *styleSheet, const QString &text);
+    /// First step of every body change: a running or key-paused simulation stops.
+    void stopSimulation();
+    /// Throws the view away and builds a new one from bodyFileName and textureFileName.
+    void replaceView();
+    void createStatusLabels();
+};
+
+#endif

@@ -1,0 +1,99 @@
+#ifndef VORLIX_GLWIDGET_H
+#define VORLIX_GLWIDGET_H
+
+#include "matrix4.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QGLWidget>
+#include <QString>
+
+class QTimer;
+
+/// The 3-D view and the simulation engine of one free rigid body. Its state is a set of
+/// public fields that the main window reads and writes directly, followed by updateGL().
+class GLWidget : public QGLWidget
+{
+    Q_OBJECT
+
+public:
+    GLWidget(const char *bodyFileName, QString textureFileName);
+    ~GLWidget() override;
+
+    void animate();
+    void pause();
+
+    // Rendering
+    GLuint makeEllipsoid(float radius, int slices, int stacks);
+    void drawObject(GLuint list);
+    void drawObject0(GLuint list);
+    void changeLineWidth();
+    void changeBackgroundColor();
+
+    // Bodies
+    GLuint makeShape(const char *fileName, const float *colour);
+    GLuint makeSphere(float radius, QString textureFileName, int slices, int stacks);
+
+    // Axis traces
+    void freeMemoryOfDrawXLines();
+    void freeMemoryOfDrawYLines();
+    void freeMemoryOfDrawZLines();
+    void freeMemoryOfDrawLines();
+    /// Points recorded in a trace buffer (what is drawn and exported).
+    static int tracePointCount(int writeIndex) { return (writeIndex - 2) / 3; }
+    static double *newTraceBuffer();
+
+    // Export
+    void saveLineToOBJ(QString fileName);
+
+    /// Points a trace buffer of 40,000,000 bytes has room for.
+    static constexpr int traceCapacity = 40000000 / (3 * sizeof(double));
+
+    float zoom;
+    QTimer *timer;
+    short resetOrientation;
+    short resetView;
+    double turnAngle;
+    double viewTurnX, viewTurnY, viewTurnZ;
+    double turnAxisX, turnAxisY, turnAxisZ;
+    vorlix::Matrix4 orientationMatrix;
+    vorlix::Matrix4 viewMatrix;
+    double inertiaX, inertiaY, inertiaZ;
+    double inertiaMin;
+    double eulerCoefX, eulerCoefY, eulerCoefZ;
+    double omegaX, omegaY, omegaZ;
+    double speed;
+    double timePerFrame;
+    bool showEllipsoid;
+    bool drawLines;
+    bool drawXLines, drawYLines, drawZLines;
+    int frameCounter;
+    int pauseState;
+    int iterPerFrame;
+    QColor backgroundColor;
+    float lineWidth;
+    int lastMouseX, lastMouseY;
+    int faceCount, vertexCount;
+    QByteArray bodyFileName;
+    QString textureFileName;
+    const char *arrowFileName;
+    GLuint bodyList, arrowList, ellipsoidList;
+    double deltaOmegaX, deltaOmegaY, deltaOmegaZ;
+    double *xLines, *yLines, *zLines;
+    int xLinesIndex, yLinesIndex, zLinesIndex;
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+
+private slots:
+    void rotate();
+
+private:
+
+    void recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour);
+    bool listsCreated = false;
+};
+
+#endif

@@ -1,0 +1,142 @@
+#include "glwidget.h"
+
+#include "scenegeometry.h"
+
+#include <GL/glu.h>
+
+void GLWidget::initializeGL()
+{
+    static const GLfloat lightPos[4] = {20, 20, 10, 1};
+    static const GLfloat reflectance[4] = {0.3f, 0.3f, 0.3f, 1.0f};
+    static const GLfloat reflectanceA2[4] = {0.3f, 1.0f, 0.3f, 1.0f};
+    static const GLfloat ambient[4] = {0.4f, 0.4f, 0.4f, 1.0f};
+
+    glEnable(GL_COLOR_MATERIAL);
+    // Set while the modelview matrix is the identity and never again: the light stays
+    // fixed relative to the viewer.
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPos);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_DEPTH_TEST);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+
+    if (!bodyFileName.isEmpty())
+        bodyList = makeShape(bodyFileName.constData(), reflectance);
+    else
+        bodyList = makeSphere(0.5f, textureFileName, 16, 16);
+    arrowList = makeShape(arrowFileName, reflectanceA2);
+    ellipsoidList = makeEllipsoid(0.65f, 24, 24);
+    listsCreated = true;
+
+    glEnable(GL_NORMALIZE);
+    glLineWidth(lineWidth);
+    glClearColor(backgroundColor.redF(), backgroundColor.greenF(), backgroundColor.blueF(), 1.0f);
+}
+
+void GLWidget::resizeGL(int w, int h)
+{
+    const vorlix::Viewport v = vorlix::squareViewport(w, h);
+    glViewport(v.x, v.y, v.side, v.side);
+}
+
+void GLWidget::paintGL()
+{
+    // The one-shot turns and resets are folded into the matrices here, in double
+    // precision (GL's own matrix stack may be single precision).
+    if (turnAngle != 0)
+        orientationMatrix = vorlix::multiply(
+            vorlix::rotation(turnAngle, turnAxisX, turnAxisY, turnAxisZ), orientationMatrix);
+    if (resetOrientation == 1) {
+        orientationMatrix = vorlix::identityMatrix();
+        resetOrientation = 0;
+    }
+    if (viewTurnX != 0 || viewTurnY != 0 || viewTurnZ != 0) {
+        vorlix::Matrix4 turn = vorlix::identityMatrix();
+        if (viewTurnX != 0)
+            turn = vorlix::multiply(turn, vorlix::rotation(viewTurnX, 1, 0, 0));
+        if (viewTurnY != 0)
+            turn = vorlix::multiply(turn, vorlix::rotation(viewTurnY, 0, 1, 0));
+        if (viewTurnZ != 0)
+            turn = vorlix::multiply(turn, vorlix::rotation(viewTurnZ, 0, 0, 1));
+        viewMatrix = vorlix::multiply(turn, viewMatrix);
+    }
+    if (resetView == 1) {
+        viewMatrix = vorlix::identityMatrix();
+        resetView = 0;
+    }
+
+    glLoadIdentity();
+    glPushMatrix();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMultMatrixd(viewMatrix.data());
+
+    if (drawLines) {
+        static const float red[3] = {1.0f, 0.3f, 0.3f};
+        static const float green[3] = {0.3f, 1.0f, 0.3f};
+        static const float blue[3] = {0.3f, 0.3f, 1.0f};
+        if (drawXLines)
+            recordAndDrawTrace(xLines, xLinesIndex, 0, red);
+        if (drawYLines)
+            recordAndDrawTrace(yLines, yLinesIndex, 1, green);
+        if (drawZLines)
+            recordAndDrawTrace(zLines, zLinesIndex, 2, blue);
+    }
+
+    glMultMatrixd(orientationMatrix.data());
+    drawObject(bodyList);
+    drawObject(arrowList);
+    // Last, so that the translucent ellipsoid blends over the body.
+    if (showEllipsoid)
+        drawObject0(ellipsoidList);
+    glPopMatrix();
+}
+
+GLuint GLWidget::makeEllipsoid(float radius, int slices, int stacks)
+{
+    const GLuint list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    glColor4f(1, 1, 1, 0.3f);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Culling the front faces leaves the far half of the shell, over which the body is
+    // drawn with the depth test deciding what shows through.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT);
+    GLUquadric *quadric = gluNewQuadric();
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricNormals(quadric, GLU_SMOOTH);
+    gluQuadricOrientation(quadric, GLU_OUTSIDE);
+    gluSphere(quadric, radius, slices, stacks);
+    gluDeleteQuadric(quadric);
+    glDisable(GL_CULL_FACE);
+    glShadeModel(GL_SMOOTH);
+    glEndList();
+    return list;
+}
+
+void GLWidget::drawObject(GLuint list)
+{
+    glPushMatrix();
+    glScalef(zoom, zoom, zoom);
+    glCallList(list);
+    glPopMatrix();
+}
+
+void GLWidget::drawObject0(GLuint list)
+{
+    const vorlix::Vector3 s = vorlix::ellipsoidScale(inertiaX, inertiaY, inertiaZ, inertiaMin);
+    glPushMatrix();
+    glScalef(float(s.x), float(s.y), float(s.z));
+    glCallList(list);
+    glPopMatrix();
+}
+
+void GLWidget::changeLineWidth()
+{
+    glLineWidth(lineWidth);
+}
+
+void GLWidget::changeBackgroundColor()
+{
+    glClearColor(backgroundColor.redF(), backgroundColor.greenF(), backgroundColor.blueF(), 1.0f);
+}
