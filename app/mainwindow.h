@@ -25,6 +25,10 @@ public:
 
     /// Copies the whole parameter panel into the view and repaints it.
     void LoadValues();
+    /// Appends the presets of a settings file to the store; sets the colour and line width.
+    void ReadSettings(QString fileName);
+    /// Writes the store, the line width and the view's colour to the user's settings file.
+    void SaveSettings();
 
     GLWidget *glWidget;
     Ui_MainWindowClass *ui;
@@ -74,6 +78,12 @@ private slots:
     void on_yb_toggled(bool checked);
     void on_xb_toggled(bool checked);
     void on_Draw_toggled(bool checked);
+
+    // Bodies and export
+
+    // Presets
+
+    // Menu actions
 
 private:
     void setButtonState(const char *styleSheet, const QString &text);
