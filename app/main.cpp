@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -7,16 +8,10 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const QString locale = QLocale::system().name();
     QTranslator programTranslator;
     QTranslator standardTranslator;
-    // Only Russia's Russian: other countries' Russian locales keep the English texts.
-    if (locale == "ru_RU") {
-        programTranslator.load(":/translations/vorlix_ru_RU");
-        standardTranslator.load(":/translations/qtstandard_ru");
-    }
-    application.installTranslator(&programTranslator);
-    application.installTranslator(&standardTranslator);
+    installTranslations(application, QLocale::system().name(), programTranslator,
+                        standardTranslator);
 
     MainWindow window;
     window.show();

@@ -80,6 +80,8 @@ private slots:
     void on_Draw_toggled(bool checked);
 
     // Bodies and export
+    void on_actionLoad_texture_triggered();
+    void on_actionExport_lines_as_OBJ_triggered();
 
     // Presets
 

@@ -3,7 +3,16 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_missing "${BUILD_PACKAGES[@]}" xvfb xauth libbenchmark-dev
+install_missing "${BUILD_PACKAGES[@]}" libbenchmark-dev clang libclang-rt-14-dev \
+    xvfb xauth imagemagick x11-utils dbus-daemon at-spi2-core python3-pyatspi
+
+# The pure units once more with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# their readers fuzzed briefly.
+configure_and_build "$VORLIX_ROOT/build-sanitize" -DCMAKE_CXX_COMPILER=clang++ \
+    -DVORLIX_CORE_ONLY=ON -DVORLIX_SANITIZE=ON -DVORLIX_FUZZ=ON
+(cd "$VORLIX_ROOT/build-sanitize" && ctest --output-on-failure)
+
+# Everything, the GUI tests in Xvfb with software GL.
 configure_and_build "$VORLIX_ROOT/build-tests"
 cd "$VORLIX_ROOT/build-tests"
 LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -1,10 +1,33 @@
 #include "glwidget.h"
 
-// Scaffolding until the textured sphere lands: an empty list.
-GLuint GLWidget::makeSphere(float, QString, int, int)
+#include <GL/glu.h>
+#include <QImage>
+
+GLuint GLWidget::makeSphere(float radius, QString textureFileName, int slices, int stacks)
 {
+    // Made before the list is opened: inside it, the image upload would be recorded and
+    // replayed on every frame. An unreadable image gives texture 0, which leaves the
+    // sphere plain white.
+    const GLuint texture = bindTexture(QImage(textureFileName), GL_TEXTURE_2D, GL_RGB,
+                                       QGLContext::LinearFilteringBindOption);
+
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);
+    // GLU builds the poles along z; the picture's poles belong on the body's Y axis.
+    glRotatef(-90, 1, 0, 0);
+    // White material, so the picture is modulated by the light alone.
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLUquadric *quadric = gluNewQuadric();
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricNormals(quadric, GLU_SMOOTH);
+    gluQuadricOrientation(quadric, GLU_OUTSIDE);
+    gluQuadricTexture(quadric, GL_TRUE);
+    gluSphere(quadric, double(radius), slices, stacks);
+    gluDeleteQuadric(quadric);
+    // The marker, the ellipsoid and the next frame's traces are not textured.
+    glDisable(GL_TEXTURE_2D);
     glEndList();
     return list;
 }

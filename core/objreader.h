@@ -1,0 +1,50 @@
+#ifndef VORLIX_OBJREADER_H
+#define VORLIX_OBJREADER_H
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <vector>
+
+namespace vorlix {
+
+/// A triangulated mesh read from OBJ text.
+struct ObjMesh {
+    int vertexCount = 0;         ///< lines that begin with "v" (also "vn", "vt", "vp")
+    int faceCount = 0;           ///< lines that begin with "f"
+    std::vector<float> vertices; ///< x, y, z of each vertex line, in file order
+    std::vector<int> faces;      ///< three 0-based vertex indices per triangle that is drawn
+    std::vector<float> normals;  ///< unit normal (x, y, z) per triangle of `faces`
+
+    int triangleCount() const { return int(faces.size() / 3); }
+};
+
+/// Reads the vertex and triangle lines of OBJ text. Only a line's first character decides
+/// its kind: "v" makes a vertex line, "f" a face line, anything else is ignored (so lines
+/// that begin with a blank are ignored too). A line ends at '\n'; a '\r' or a NUL byte
+/// ends the numbers of a line like any other character that cannot be part of one.
+///
+/// A vertex line is read as scanf("%f %f %f") would read it after its first character:
+/// every "." counts as the decimal point, and so does `decimalSeparator` (the numeric
+/// locale's), so under a "," locale both 1.5 and 1,5 read as one and a half. A face line
+/// is read as scanf("%i %i %i") would: 1-based vertex numbers, also in hexadecimal (0x1f)
+/// and leading-zero octal (017) form; anything after the third number is ignored, so a
+/// polygon contributes the triangle of its first three vertices and "1/2/3" forms do not
+/// parse. A number that does not parse reads as 0, and so do the later ones of its line.
+///
+/// A face whose vertex numbers are not all within 1…vertexCount is counted in `faceCount`
+/// but skipped: it never reads outside the vertex array. Numbers may refer to vertex lines
+/// further down the file.
+///
+/// The normal of a triangle A, B, C is (A − B) × (A − C) normalised, the side from which
+/// A, B, C appear counter-clockwise; a degenerate triangle (length exactly 0) gets (1, 0, 0).
+ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator);
+
+inline ObjMesh readObj(const QByteArray &text, char decimalSeparator)
+{
+    return readObj(text.constData(), std::size_t(text.size()), decimalSeparator);
+}
+
+} // namespace vorlix
+
+#endif

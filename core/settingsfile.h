@@ -1,0 +1,58 @@
+#ifndef VORLIX_SETTINGSFILE_H
+#define VORLIX_SETTINGSFILE_H
+
+#include <QString>
+#include <QVector>
+
+class QTextStream;
+
+namespace vorlix {
+
+/// One named parameter set. A section that lacks a key keeps the value the parameter
+/// panel starts with, so a hand-written file never leaves a parameter undefined.
+struct Preset {
+    QString name;
+    double inertiaX = 1, inertiaY = 1, inertiaZ = 1;
+    double omegaX = 0.0025, omegaY = 0.5, omegaZ = 0.0025; ///< rad/s
+    double speed = 1;
+    int iterPerFrame = 1000;
+};
+
+/// The content of a settings file: the view's background colour and trace line width,
+/// then the presets in file order.
+struct SettingsFile {
+    /// The colour's value as written after "Color=" (rrggbb, without "#"); meaningful
+    /// only when colourSeen. The caller turns "#" + this into a colour.
+    QString colourText;
+    bool colourSeen = false;
+    float lineWidth = 1;
+    bool lineWidthSeen = false;
+    QVector<Preset> presets;
+};
+
+/// Turns per second to rad/s, with the factor older files were written against.
+constexpr double radiansPerTurn = 6.283185307;
+
+/// Reads a settings file to its end.
+///
+/// "#" starts a comment; lines are trimmed and empty ones skipped. The first line that
+/// begins with "Color" gives the colour and the first that begins with "Line" the line
+/// width; later ones are ignored. A line beginning with "[" starts a preset whose name
+/// is the line without its first and last characters. Other lines are key=value, the
+/// value running from the first "=" to the next one; values that are no number read
+/// as 0. Keys: Ix/I1, Iy/I2, Iz/I3, Wx, Wy, Wz (rad/s), wx, wy, wz (turns per second),
+/// Speed, iterPerFrame (truncated toward zero). When fewer iterPerFrame lines were read
+/// than there are presets, every preset gets 1000 iterations per frame.
+///
+/// A line without "=" and a key line before the first "[" belong to no preset and are
+/// ignored.
+SettingsFile readSettings(QTextStream &in);
+
+/// Writes the colour and line-width lines, an empty line, then nine lines and an empty
+/// line per preset with a non-empty name, numbers in 'g' format with six significant
+/// digits and "\n" line ends. colourSeen and lineWidthSeen are not consulted.
+void writeSettings(QTextStream &out, const SettingsFile &settings);
+
+} // namespace vorlix
+
+#endif
