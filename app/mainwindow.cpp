@@ -44,6 +44,8 @@ MainWindow::MainWindow(QWidget *parent)
     omegaYPrefix = "<font color=green>&omega;<sub>Y</sub>";
     omegaZPrefix = "<font color=blue>&omega;<sub>Z</sub>";
 
+    ReadSettings(settingsFileName);
+
     glWidget = new GLWidget(bodyFileName.constData(), QString(textureFileName));
     ui->verticalLayout_2->addWidget(glWidget);
     ui->pushButton->setStyleSheet(ButtonStyle::idle);

@@ -12,6 +12,7 @@ class GLWidget;
 class QLabel;
 class QTimer;
 class Ui_MainWindowClass;
+namespace vorlix { struct SettingsFile; }
 
 /// The one window: the parameter panel, the 3-D view, the status-bar readout and the
 /// preset store. Its slots are connected to the form by object name.
@@ -28,7 +29,8 @@ public:
     /// Appends the presets of a settings file to the store; sets the colour and line width.
     void ReadSettings(QString fileName);
     /// Writes the store, the line width and the view's colour to the user's settings file.
-    void SaveSettings();
+    /// Returns false, after warning the user, when the file could not be written.
+    bool SaveSettings();
 
     GLWidget *glWidget;
     Ui_MainWindowClass *ui;
@@ -80,12 +82,22 @@ private slots:
     void on_Draw_toggled(bool checked);
 
     // Bodies and export
+    void on_actionLoad_triangulated_OBJ_triggered();
     void on_actionLoad_texture_triggered();
     void on_actionExport_lines_as_OBJ_triggered();
 
     // Presets
+    void on_Settings_currentIndexChanged(int index);
+    void on_save_clicked();
+    void on_delete_2_clicked();
+    void on_actionLoad_settings_file_triggered();
 
     // Menu actions
+    void on_actionExport_as_image_triggered();
+    void on_actionLine_width_triggered();
+    void on_actionBackground_color_triggered();
+    void on_action_Info_triggered();
+    void on_actionE_xit_triggered();
 
 private:
     void setButtonState(const char *styleSheet, const QString &text);
@@ -94,6 +106,13 @@ private:
     /// Throws the view away and builds a new one from bodyFileName and textureFileName.
     void replaceView();
     void createStatusLabels();
+
+    // Presets
+    void appendSettings(const vorlix::SettingsFile &settings, const QString &fileName);
+    void resetPresetStore();
+    bool hasRoomForPreset();
+    void loadPreset(int index);
+    void storePreset(int index);
 };
 
 #endif

@@ -80,8 +80,26 @@ bool readFloat(const char *&p, const char *end, float &value)
         return false;
     if (r.ec == std::errc::result_out_of_range)
         v = outOfRangeValue(q, r.ptr);
+    const char *next = r.ptr;
+
+    // Where the C library's scanf differs from from_chars: it reads no "(chars)" after a
+    // NaN, it fails on a cut-short "infinity", and it swallows an exponent marker (and its
+    // sign) that no digit follows.
+    if (*mantissa == 'n' || *mantissa == 'N') {
+        next = mantissa + 3;
+    } else if (*mantissa == 'i' || *mantissa == 'I') {
+        if (next - mantissa == 3 && next < end && (*next == 'i' || *next == 'I'))
+            return false;
+    } else {
+        const bool hex = format == std::chars_format::hex;
+        if (next < end && (*next == (hex ? 'p' : 'e') || *next == (hex ? 'P' : 'E'))) {
+            ++next;
+            if (next < end && (*next == '+' || *next == '-'))
+                ++next;
+        }
+    }
     value = negative ? -v : v;
-    p = r.ptr;
+    p = next;
     return true;
 }
 

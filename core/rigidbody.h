@@ -23,8 +23,8 @@ Vector3 eulerIncrement(const Vector3 &coefficients, const Vector3 &omega, double
 
 /// O ← O · Rx(ax) · Ry(ay) · Rz(az), angles in degrees: three successive turns of the body
 /// about its own X, Y and Z axes (the columns of O before the turn), X first. Equal to
-/// R(az, O'·ez)·R(ay, O''·ey)… as composed on a GL matrix stack, but in double precision
-/// and without re-orthonormalisation.
+/// R(ax, O·ex)·R(ay, O·ey)·R(az, O·ez)·O as composed on a GL matrix stack, but in double
+/// precision and without re-orthonormalisation.
 void turnAboutBodyAxes(Matrix4 &orientation, const Vector3 &anglesDegrees);
 
 /// The state one call of the simulation advances.

@@ -8,6 +8,7 @@
 #include <QGLWidget>
 #include <QString>
 
+class QImage;
 class QTimer;
 
 /// The 3-D view and the simulation engine of one free rigid body. Its state is a set of
@@ -45,6 +46,11 @@ public:
 
     // Export
     void saveLineToOBJ(QString fileName);
+    /// The scene as a side x side image, drawn offscreen in this view's context without
+    /// disturbing its display lists; sides beyond the GL limits are drawn in tiles of at
+    /// most tileSide pixels (0: as large as the implementation and memory allow).
+    /// Null if no offscreen buffer can be made.
+    QImage renderSquareImage(int side, int tileSide = 0);
 
     /// Points a trace buffer of 40,000,000 bytes has room for.
     static constexpr int traceCapacity = 40000000 / (3 * sizeof(double));
@@ -86,6 +92,12 @@ protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;
+
+    // View controls
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private slots:
     void rotate();

@@ -1,11 +1,76 @@
 #include "glwidget.h"
 
-// Scaffolding until the OBJ reader lands: an empty list.
-GLuint GLWidget::makeShape(const char *, const float *colour)
+#include "objreader.h"
+
+#include <QFile>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace {
+
+// The decimal separator of the process's LC_NUMERIC: mesh files write ".", and the
+// numbers are read the way this locale's scanf would read them.
+char numericLocaleSeparator()
 {
+    char formatted[10];
+    std::snprintf(formatted, sizeof formatted, "%f", 0.1);
+    return formatted[1];
+}
+
+void emitTriangles(const vorlix::ObjMesh &mesh)
+{
+    const float *vertices = mesh.vertices.data();
+    glBegin(GL_TRIANGLES);
+    for (std::size_t i = 0; i < mesh.faces.size(); i += 3) {
+        glNormal3fv(&mesh.normals[i]);
+        glVertex3fv(vertices + 3 * std::size_t(mesh.faces[i]));
+        glVertex3fv(vertices + 3 * std::size_t(mesh.faces[i + 1]));
+        glVertex3fv(vertices + 3 * std::size_t(mesh.faces[i + 2]));
+    }
+    glEnd();
+}
+
+} // namespace
+
+GLuint GLWidget::makeShape(const char *fileName, const float *colour)
+{
+    static const GLfloat markerRed[4] = {1.0f, 0.3f, 0.3f, 1.0f};
+    static const GLfloat markerBlue[4] = {0.3f, 0.3f, 1.0f, 1.0f};
+
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     glColor4fv(colour);
+
+    vertexCount = 0;
+    faceCount = 0;
+    QByteArray text;
+    QFile file(QString::fromUtf8(fileName));
+    if (file.open(QIODevice::ReadOnly)) {
+        text = file.readAll();
+        file.close();
+    } else {
+        QMessageBox::warning(nullptr, tr("Warning"), tr("Can't open ") + fileName);
+    }
+
+    const vorlix::ObjMesh mesh = vorlix::readObj(text, numericLocaleSeparator());
+    text.clear();
+    vertexCount = mesh.vertexCount;
+    faceCount = mesh.faceCount;
+
+    emitTriangles(mesh);
+    // The marker mesh points along +y; two turned copies make the X and Z axes. Decided by
+    // the very pointer the widget holds, so a body file that is also called "arrow.obj3"
+    // is drawn once.
+    if (fileName == arrowFileName) {
+        glColor4fv(markerRed);
+        glRotatef(-90, 0, 0, 1);
+        emitTriangles(mesh);
+        glColor4fv(markerBlue);
+        glRotatef(90, 1, 0, 0);
+        emitTriangles(mesh);
+    }
     glEndList();
     return list;
 }

@@ -8,6 +8,7 @@ using vorlix::Preset;
 using vorlix::SettingsFile;
 
 Q_DECLARE_METATYPE(Preset)
+Q_DECLARE_METATYPE(SettingsFile)
 
 namespace {
 

@@ -1,0 +1,21 @@
+// Any bytes as a settings file: the reader must not crash or hang, and the store it
+// returns must keep the rules the program relies on.
+#include "settingsfile.h"
+
+#include <QByteArray>
+#include <QTextStream>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    QTextStream in(&bytes);
+    const vorlix::SettingsFile settings = vorlix::readSettings(in);
+    for (const vorlix::Preset &preset : settings.presets)
+        if (preset.name.contains('#') || preset.name.contains('\n'))
+            std::abort();
+    if (!settings.lineWidthSeen && settings.lineWidth != 1)
+        std::abort();
+    return 0;
+}

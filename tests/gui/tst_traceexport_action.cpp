@@ -1,0 +1,365 @@
+#include "glwidget.h"
+#include "mainwindow.h"
+#include "testsupport.h"
+#include "ui_mainwindowclass.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QtTest>
+#include <algorithm>
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+struct SeenDialog {
+    QString className;
+    QString title;
+    QString text;
+};
+
+/// Closes every dialog shown while it lives and records it: for checks that no dialog,
+/// or only a message box, appears, without leaving a pending answer behind.
+class DialogRecorder : public QObject
+{
+public:
+    DialogRecorder() { qApp->installEventFilter(this); }
+    ~DialogRecorder() override { qApp->removeEventFilter(this); }
+
+    QList<SeenDialog> seen;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog->isWindow()) {
+            const auto *box = qobject_cast<QMessageBox *>(dialog);
+            seen.append({dialog->metaObject()->className(), dialog->windowTitle(),
+                         box ? box->text() : QString()});
+            QTimer::singleShot(0, dialog, [dialog]() { dialog->reject(); });
+        }
+        return false;
+    }
+};
+
+struct SaveDialogSeen {
+    bool shown = false;
+    QString title;
+    QString directory;
+    QStringList filters;
+};
+
+/// Answers the next file dialog with `absolutePath`; confirms replacing an existing file.
+void answerSaveDialog(const QString &absolutePath, SaveDialogSeen *seen = nullptr)
+{
+    onNextModal([absolutePath, seen](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return;
+        if (seen)
+            *seen = {true, dialog->windowTitle(), dialog->directory().absolutePath(),
+                     dialog->nameFilters()};
+        onNextModal([](QWidget *question) {
+            if (auto *box = qobject_cast<QMessageBox *>(question))
+                box->button(QMessageBox::Yes)->click();
+        });
+        dialog->selectFile(absolutePath);
+        dialog->accept();
+    });
+}
+
+void cancelNextFileDialog()
+{
+    onNextModal([](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal))
+            dialog->reject();
+    });
+}
+
+/// Stores `points` (x, y, z triples) as a trace the view has recorded.
+void setRecorded(double *buffer, int &writeIndex, const QVector<double> &points)
+{
+    std::copy(points.cbegin(), points.cend(), buffer);
+    writeIndex = 2 + points.size();
+}
+
+QVector<double> manyPoints(int count)
+{
+    QVector<double> points;
+    for (int p = 0; p < count; ++p)
+        points << 0.001 * p << -0.5 << 0.75;
+    return points;
+}
+
+QByteArray contents(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int vertexLines(const QByteArray &text)
+{
+    return text.count("\nv ");
+}
+
+/// Lets no file grow beyond `bytes` while it lives: writes past it fail as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &previous);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{bytes, previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit previous{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestTraceExportAction : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void writesTheShownTraces();
+    void completesTheExtension_data();
+    void completesTheExtension();
+    void drawOffSaysNothingToExport();
+    void allAxesOffOpensNoDialog();
+    void cancelWritesNothing();
+    void exportingTwiceReplacesTheFile();
+    void unwritableTargetIsReported_data();
+    void unwritableTargetIsReported();
+    void missingDirectoryChosenInTheDialogNamesTheCompletedPath();
+    void fullDiskKeepsThePreviousFile();
+
+private:
+    QStringList homeEntries() const;
+    void triggerExport() { window->ui->actionExport_lines_as_OBJ->trigger(); }
+
+    std::unique_ptr<TemporaryHome> home;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestTraceExportAction::init()
+{
+    home = std::make_unique<TemporaryHome>();
+    window = std::make_unique<MainWindow>();
+    // The window is never shown, so no repaint adds points behind the test's back.
+    window->ui->Draw->setChecked(true);
+    window->ui->xb->setChecked(true);
+    window->ui->yb->setChecked(true);
+    window->ui->zb->setChecked(true);
+}
+
+void TestTraceExportAction::cleanup()
+{
+    window.reset();
+    home.reset();
+}
+
+QStringList TestTraceExportAction::homeEntries() const
+{
+    return QDir(home->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+void TestTraceExportAction::writesTheShownTraces()
+{
+    GLWidget *view = window->glWidget;
+    setRecorded(view->xLines, view->xLinesIndex, {1, 0, 0});
+    setRecorded(view->yLines, view->yLinesIndex, {0, 1, 0, 0, 0.5, 0});
+    setRecorded(view->zLines, view->zLinesIndex, {0, 0, -1});
+    const QString fileName = home->path() + "/traces.obj";
+
+    SaveDialogSeen dialog;
+    answerSaveDialog(fileName, &dialog);
+    triggerExport();
+
+    QVERIFY(dialog.shown);
+    QCOMPARE(dialog.title, QString("Export lines as OBJ"));
+    QCOMPARE(dialog.directory, QDir(home->path()).absolutePath());
+    QCOMPARE(dialog.filters, QStringList({"3D Objects *.obj (*.obj)", "All files (*.*)"}));
+    QCOMPARE(contents(fileName), QByteArray("#vorlix export:\n"
+                                            "o XLine\n"
+                                            "v 1.000000 0.000000 0.000000\n"
+                                            "o YLine\n"
+                                            "v 0.000000 1.000000 0.000000\n"
+                                            "v 0.000000 0.500000 0.000000\n"
+                                            "f 2 3\n"
+                                            "o ZLine\n"
+                                            "v 0.000000 0.000000 -1.000000\n"));
+}
+
+void TestTraceExportAction::completesTheExtension_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("no extension gets one") << "a" << "a.obj";
+    QTest::newRow("upper-case extension kept") << "a.OBJ" << "a.OBJ";
+    QTest::newRow("mixed-case extension kept") << "a.oBj" << "a.oBj";
+    QTest::newRow("ending in obj without a dot kept") << "aobj" << "aobj";
+    QTest::newRow("another extension gets one after it") << "a.txt" << "a.txt.obj";
+}
+
+void TestTraceExportAction::completesTheExtension()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    GLWidget *view = window->glWidget;
+    setRecorded(view->xLines, view->xLinesIndex, {0.5, 0.5, 0.5});
+
+    answerSaveDialog(home->path() + "/" + chosen);
+    triggerExport();
+
+    QCOMPARE(homeEntries(), QStringList{written});
+    QVERIFY(contents(home->path() + "/" + written).startsWith("#vorlix export:\no XLine\nv "));
+}
+
+void TestTraceExportAction::drawOffSaysNothingToExport()
+{
+    window->ui->Draw->setChecked(false);
+    QVERIFY(window->ui->xb->isChecked());
+
+    DialogRecorder recorder;
+    triggerExport();
+
+    QCOMPARE(recorder.seen.size(), 1);
+    QCOMPARE(recorder.seen.first().className, QString("QMessageBox"));
+    QCOMPARE(recorder.seen.first().title, QString("Warning"));
+    QCOMPARE(recorder.seen.first().text, QString("Nothing to export"));
+    QVERIFY(homeEntries().isEmpty());
+}
+
+void TestTraceExportAction::allAxesOffOpensNoDialog()
+{
+    window->ui->xb->setChecked(false);
+    window->ui->yb->setChecked(false);
+    window->ui->zb->setChecked(false);
+
+    DialogRecorder recorder;
+    triggerExport();
+    QTest::qWait(100);
+
+    QCOMPARE(recorder.seen.size(), 0);
+    QVERIFY(homeEntries().isEmpty());
+}
+
+void TestTraceExportAction::cancelWritesNothing()
+{
+    cancelNextFileDialog();
+    triggerExport();
+
+    QVERIFY(homeEntries().isEmpty());
+}
+
+void TestTraceExportAction::exportingTwiceReplacesTheFile()
+{
+    GLWidget *view = window->glWidget;
+    const QString fileName = home->path() + "/twice.obj";
+    setRecorded(view->xLines, view->xLinesIndex, manyPoints(50));
+    answerSaveDialog(fileName);
+    triggerExport();
+    QCOMPARE(vertexLines(contents(fileName)), 50);
+
+    setRecorded(view->xLines, view->xLinesIndex, manyPoints(3));
+    answerSaveDialog(fileName);
+    triggerExport();
+
+    const QByteArray second = contents(fileName);
+    QCOMPARE(vertexLines(second), 3);
+    QVERIFY(second.endsWith("f 2 3\no YLine\no ZLine\n"));
+    QCOMPARE(homeEntries(), QStringList{"twice.obj"});
+}
+
+void TestTraceExportAction::unwritableTargetIsReported_data()
+{
+    QTest::addColumn<QString>("relativeName");
+    QTest::newRow("inside a missing directory") << "missing/lines.obj";
+    QTest::newRow("an existing directory") << "folder.obj";
+}
+
+void TestTraceExportAction::unwritableTargetIsReported()
+{
+    QFETCH(QString, relativeName);
+    QVERIFY(QDir(home->path()).mkdir("folder.obj"));
+    const QStringList before = homeEntries();
+    const QString fileName = home->path() + "/" + relativeName;
+    GLWidget *view = window->glWidget;
+    setRecorded(view->xLines, view->xLinesIndex, manyPoints(10));
+
+    MessageBoxAnswer warning;
+    acceptNextMessageBox(&warning);
+    view->saveLineToOBJ(fileName);
+
+    QVERIFY(warning.shown);
+    QCOMPARE(warning.title, QString("Warning"));
+    QCOMPARE(warning.text, "Can't write to " + fileName);
+    QCOMPARE(homeEntries(), before);
+    QVERIFY(QDir(fileName).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+void TestTraceExportAction::missingDirectoryChosenInTheDialogNamesTheCompletedPath()
+{
+    const QString chosen = home->path() + "/missing/lines";
+    MessageBoxAnswer warning;
+    onNextModal([chosen, &warning](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return;
+        acceptNextMessageBox(&warning);
+        dialog->selectFile(chosen);
+        dialog->accept();
+    });
+    triggerExport();
+
+    QVERIFY(warning.shown);
+    QCOMPARE(warning.text, "Can't write to " + chosen + ".obj");
+    QVERIFY(homeEntries().isEmpty());
+}
+
+void TestTraceExportAction::fullDiskKeepsThePreviousFile()
+{
+    const QString fileName = home->path() + "/kept.obj";
+    {
+        QFile previous(fileName);
+        QVERIFY(previous.open(QIODevice::WriteOnly));
+        previous.write("previous export\n");
+    }
+    GLWidget *view = window->glWidget;
+    // About 1.5 MB of text against a limit of 64 KiB.
+    setRecorded(view->xLines, view->xLinesIndex, manyPoints(30000));
+
+    MessageBoxAnswer warning;
+    acceptNextMessageBox(&warning);
+    {
+        FileSizeLimit limit(64 * 1024);
+        view->saveLineToOBJ(fileName);
+    }
+
+    QVERIFY(warning.shown);
+    QCOMPARE(warning.text, "Can't write to " + fileName);
+    QCOMPARE(contents(fileName), QByteArray("previous export\n"));
+    QCOMPARE(homeEntries(), QStringList{"kept.obj"});
+}
+
+QTEST_MAIN(TestTraceExportAction)
+#include "tst_traceexport_action.moc"

@@ -1,0 +1,121 @@
+#include "glwidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+constexpr double keyTurnDegrees = 2;
+constexpr double keyZoomFactor = 1.02;
+constexpr double wheelZoomFactor = 1.04;
+constexpr double dragDegreesPerExtent = 360;
+constexpr int resumeIntervalMs = 4;
+constexpr float zoomAfterReset = 0.7f;
+
+// The axis is a world-frame copy of one body axis, so the repaint's world-frame turn
+// is a turn of the body about its own axis.
+void setBodyTurn(GLWidget &view, int column, double degrees)
+{
+    view.turnAxisX = view.orientationMatrix[column * 4];
+    view.turnAxisY = view.orientationMatrix[column * 4 + 1];
+    view.turnAxisZ = view.orientationMatrix[column * 4 + 2];
+    view.turnAngle = degrees;
+}
+
+void pauseResumeOrReset(GLWidget &view)
+{
+    if (view.timer->isActive()) {
+        view.timer->stop();
+        view.pauseState = 1;
+        ++view.frameCounter;
+    } else if (view.pauseState == 1) {
+        view.timer->start(resumeIntervalMs);
+        view.pauseState = 2;
+    } else {
+        view.resetOrientation = 1;
+        view.resetView = 1;
+        view.zoom = zoomAfterReset;
+    }
+}
+} // namespace
+
+void GLWidget::keyPressEvent(QKeyEvent *event)
+{
+    const double step = event->modifiers().testFlag(Qt::ShiftModifier) ? -keyTurnDegrees
+                                                                       : keyTurnDegrees;
+    switch (event->key()) {
+    case Qt::Key_U:
+        setBodyTurn(*this, 0, step);
+        break;
+    case Qt::Key_V:
+        setBodyTurn(*this, 1, step);
+        break;
+    case Qt::Key_W:
+        setBodyTurn(*this, 2, step);
+        break;
+    case Qt::Key_X:
+        viewTurnX = step;
+        break;
+    case Qt::Key_Y:
+        viewTurnY = step;
+        break;
+    case Qt::Key_Z:
+        viewTurnZ = step;
+        break;
+    case Qt::Key_Left:
+        viewTurnY = -keyTurnDegrees;
+        break;
+    case Qt::Key_Right:
+        viewTurnY = keyTurnDegrees;
+        break;
+    case Qt::Key_Up:
+        zoom = float(zoom * keyZoomFactor);
+        break;
+    case Qt::Key_Down:
+        zoom = float(zoom / keyZoomFactor);
+        break;
+    case Qt::Key_Space:
+        pauseResumeOrReset(*this);
+        break;
+    default:
+        break;
+    }
+    // The one-shot turns must be applied by exactly one repaint.
+    updateGL();
+    turnAngle = 0;
+    viewTurnX = viewTurnY = viewTurnZ = 0;
+    event->accept();
+}
+
+void GLWidget::mousePressEvent(QMouseEvent *event)
+{
+    // The view takes no focus by itself; a click is how the keys reach it.
+    setFocus(Qt::OtherFocusReason);
+    lastMouseX = event->x();
+    lastMouseY = event->y();
+}
+
+void GLWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    viewTurnX = (lastMouseY - event->y()) * dragDegreesPerExtent / height();
+    viewTurnY = (lastMouseX - event->x()) * dragDegreesPerExtent / width();
+    lastMouseX = event->x();
+    lastMouseY = event->y();
+    updateGL();
+    viewTurnX = viewTurnY = 0;
+}
+
+void GLWidget::wheelEvent(QWheelEvent *event)
+{
+    // A diagonal scroll counts for its larger component, as Qt's own orientation() did.
+    const QPoint delta = event->angleDelta();
+    if (qAbs(delta.x()) <= qAbs(delta.y())) {
+        if (delta.y() > 0)
+            zoom = float(zoom * wheelZoomFactor);
+        else if (delta.y() < 0)
+            zoom = float(zoom / wheelZoomFactor);
+        updateGL();
+    }
+    event->accept();
+}
