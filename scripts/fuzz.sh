@@ -11,6 +11,7 @@ configure_and_build "$VORLIX_ROOT/build-sanitize" -DCMAKE_CXX_COMPILER=clang++ \
     -DVORLIX_CORE_ONLY=ON -DVORLIX_SANITIZE=ON -DVORLIX_FUZZ=ON
 cd "$VORLIX_ROOT/build-sanitize"
 for fuzzer in fuzz/fuzz_*; do
+    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name=$(basename "$fuzzer")
     echo "== $name for $seconds s"
     "$VORLIX_ROOT/fuzz/run_fuzzer.sh" "$fuzzer" "$VORLIX_ROOT/fuzz/corpus/$name" "$seconds"
