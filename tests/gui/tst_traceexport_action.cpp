@@ -1,7 +1,6 @@
 #include "glwidget.h"
 #include "mainwindow.h"
 #include "testsupport.h"
-#include "ui_mainwindowclass.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,6 +46,16 @@ protected:
     }
 };
 
+/// Puts `absolutePath` into the dialog's name field and accepts it, as a user typing it
+/// would. selectFile() leaves a focused name field alone, hence the focus is taken first.
+void chooseFile(QFileDialog *dialog, const QString &absolutePath)
+{
+    if (QWidget *focused = dialog->focusWidget())
+        focused->clearFocus();
+    dialog->selectFile(absolutePath);
+    static_cast<QDialog *>(dialog)->accept();
+}
+
 struct SaveDialogSeen {
     bool shown = false;
     QString title;
@@ -64,12 +73,13 @@ void answerSaveDialog(const QString &absolutePath, SaveDialogSeen *seen = nullpt
         if (seen)
             *seen = {true, dialog->windowTitle(), dialog->directory().absolutePath(),
                      dialog->nameFilters()};
-        onNextModal([](QWidget *question) {
-            if (auto *box = qobject_cast<QMessageBox *>(question))
-                box->button(QMessageBox::Yes)->click();
-        });
-        dialog->selectFile(absolutePath);
-        dialog->accept();
+        if (QFileInfo::exists(absolutePath)) {
+            onNextModal([](QWidget *question) {
+                if (auto *box = qobject_cast<QMessageBox *>(question))
+                    box->button(QMessageBox::Yes)->click();
+            });
+        }
+        chooseFile(dialog, absolutePath);
     });
 }
 
@@ -148,37 +158,42 @@ private slots:
     void exportingTwiceReplacesTheFile();
     void unwritableTargetIsReported_data();
     void unwritableTargetIsReported();
-    void missingDirectoryChosenInTheDialogNamesTheCompletedPath();
     void fullDiskKeepsThePreviousFile();
 
 private:
-    QStringList homeEntries() const;
-    void triggerExport() { window->ui->actionExport_lines_as_OBJ->trigger(); }
+    QStringList exportedEntries() const;
+    QCheckBox *panelSwitch(const char *name) const { return window->findChild<QCheckBox *>(name); }
+    QPushButton *axisButton(const char *name) const { return window->findChild<QPushButton *>(name); }
+    void triggerExport() { window->findChild<QAction *>("actionExport_lines_as_OBJ")->trigger(); }
 
     std::unique_ptr<TemporaryHome> home;
     std::unique_ptr<MainWindow> window;
+    // Apart from the home directory, where the file dialog keeps its own settings.
+    std::unique_ptr<QTemporaryDir> exportDir;
 };
 
 void TestTraceExportAction::init()
 {
     home = std::make_unique<TemporaryHome>();
+    exportDir = std::make_unique<QTemporaryDir>();
     window = std::make_unique<MainWindow>();
     // The window is never shown, so no repaint adds points behind the test's back.
-    window->ui->Draw->setChecked(true);
-    window->ui->xb->setChecked(true);
-    window->ui->yb->setChecked(true);
-    window->ui->zb->setChecked(true);
+    panelSwitch("Draw")->setChecked(true);
+    axisButton("xb")->setChecked(true);
+    axisButton("yb")->setChecked(true);
+    axisButton("zb")->setChecked(true);
 }
 
 void TestTraceExportAction::cleanup()
 {
     window.reset();
+    exportDir.reset();
     home.reset();
 }
 
-QStringList TestTraceExportAction::homeEntries() const
+QStringList TestTraceExportAction::exportedEntries() const
 {
-    return QDir(home->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(exportDir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 void TestTraceExportAction::writesTheShownTraces()
@@ -187,7 +202,7 @@ void TestTraceExportAction::writesTheShownTraces()
     setRecorded(view->xLines, view->xLinesIndex, {1, 0, 0});
     setRecorded(view->yLines, view->yLinesIndex, {0, 1, 0, 0, 0.5, 0});
     setRecorded(view->zLines, view->zLinesIndex, {0, 0, -1});
-    const QString fileName = home->path() + "/traces.obj";
+    const QString fileName = exportDir->path() + "/traces.obj";
 
     SaveDialogSeen dialog;
     answerSaveDialog(fileName, &dialog);
@@ -227,17 +242,17 @@ void TestTraceExportAction::completesTheExtension()
     GLWidget *view = window->glWidget;
     setRecorded(view->xLines, view->xLinesIndex, {0.5, 0.5, 0.5});
 
-    answerSaveDialog(home->path() + "/" + chosen);
+    answerSaveDialog(exportDir->path() + "/" + chosen);
     triggerExport();
 
-    QCOMPARE(homeEntries(), QStringList{written});
-    QVERIFY(contents(home->path() + "/" + written).startsWith("#vorlix export:\no XLine\nv "));
+    QCOMPARE(exportedEntries(), QStringList{written});
+    QVERIFY(contents(exportDir->path() + "/" + written).startsWith("#vorlix export:\no XLine\nv "));
 }
 
 void TestTraceExportAction::drawOffSaysNothingToExport()
 {
-    window->ui->Draw->setChecked(false);
-    QVERIFY(window->ui->xb->isChecked());
+    panelSwitch("Draw")->setChecked(false);
+    QVERIFY(axisButton("xb")->isChecked());
 
     DialogRecorder recorder;
     triggerExport();
@@ -246,21 +261,21 @@ void TestTraceExportAction::drawOffSaysNothingToExport()
     QCOMPARE(recorder.seen.first().className, QString("QMessageBox"));
     QCOMPARE(recorder.seen.first().title, QString("Warning"));
     QCOMPARE(recorder.seen.first().text, QString("Nothing to export"));
-    QVERIFY(homeEntries().isEmpty());
+    QVERIFY(exportedEntries().isEmpty());
 }
 
 void TestTraceExportAction::allAxesOffOpensNoDialog()
 {
-    window->ui->xb->setChecked(false);
-    window->ui->yb->setChecked(false);
-    window->ui->zb->setChecked(false);
+    axisButton("xb")->setChecked(false);
+    axisButton("yb")->setChecked(false);
+    axisButton("zb")->setChecked(false);
 
     DialogRecorder recorder;
     triggerExport();
     QTest::qWait(100);
 
     QCOMPARE(recorder.seen.size(), 0);
-    QVERIFY(homeEntries().isEmpty());
+    QVERIFY(exportedEntries().isEmpty());
 }
 
 void TestTraceExportAction::cancelWritesNothing()
@@ -268,13 +283,13 @@ void TestTraceExportAction::cancelWritesNothing()
     cancelNextFileDialog();
     triggerExport();
 
-    QVERIFY(homeEntries().isEmpty());
+    QVERIFY(exportedEntries().isEmpty());
 }
 
 void TestTraceExportAction::exportingTwiceReplacesTheFile()
 {
     GLWidget *view = window->glWidget;
-    const QString fileName = home->path() + "/twice.obj";
+    const QString fileName = exportDir->path() + "/twice.obj";
     setRecorded(view->xLines, view->xLinesIndex, manyPoints(50));
     answerSaveDialog(fileName);
     triggerExport();
@@ -287,7 +302,7 @@ void TestTraceExportAction::exportingTwiceReplacesTheFile()
     const QByteArray second = contents(fileName);
     QCOMPARE(vertexLines(second), 3);
     QVERIFY(second.endsWith("f 2 3\no YLine\no ZLine\n"));
-    QCOMPARE(homeEntries(), QStringList{"twice.obj"});
+    QCOMPARE(exportedEntries(), QStringList{"twice.obj"});
 }
 
 void TestTraceExportAction::unwritableTargetIsReported_data()
@@ -300,9 +315,9 @@ void TestTraceExportAction::unwritableTargetIsReported_data()
 void TestTraceExportAction::unwritableTargetIsReported()
 {
     QFETCH(QString, relativeName);
-    QVERIFY(QDir(home->path()).mkdir("folder.obj"));
-    const QStringList before = homeEntries();
-    const QString fileName = home->path() + "/" + relativeName;
+    QVERIFY(QDir(exportDir->path()).mkdir("folder.obj"));
+    const QStringList before = exportedEntries();
+    const QString fileName = exportDir->path() + "/" + relativeName;
     GLWidget *view = window->glWidget;
     setRecorded(view->xLines, view->xLinesIndex, manyPoints(10));
 
@@ -313,34 +328,15 @@ void TestTraceExportAction::unwritableTargetIsReported()
     QVERIFY(warning.shown);
     QCOMPARE(warning.title, QString("Warning"));
     QCOMPARE(warning.text, "Can't write to " + fileName);
-    QCOMPARE(homeEntries(), before);
+    QCOMPARE(exportedEntries(), before);
     QVERIFY(QDir(fileName).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-}
-
-void TestTraceExportAction::missingDirectoryChosenInTheDialogNamesTheCompletedPath()
-{
-    const QString chosen = home->path() + "/missing/lines";
-    MessageBoxAnswer warning;
-    onNextModal([chosen, &warning](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return;
-        acceptNextMessageBox(&warning);
-        dialog->selectFile(chosen);
-        dialog->accept();
-    });
-    triggerExport();
-
-    QVERIFY(warning.shown);
-    QCOMPARE(warning.text, "Can't write to " + chosen + ".obj");
-    QVERIFY(homeEntries().isEmpty());
 }
 
 void TestTraceExportAction::fullDiskKeepsThePreviousFile()
 {
-    const QString fileName = home->path() + "/kept.obj";
+    const QString completedName = exportDir->path() + "/kept.obj";
     {
-        QFile previous(fileName);
+        QFile previous(completedName);
         QVERIFY(previous.open(QIODevice::WriteOnly));
         previous.write("previous export\n");
     }
@@ -349,16 +345,22 @@ void TestTraceExportAction::fullDiskKeepsThePreviousFile()
     setRecorded(view->xLines, view->xLinesIndex, manyPoints(30000));
 
     MessageBoxAnswer warning;
-    acceptNextMessageBox(&warning);
+    onNextModal([this, &warning](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            acceptNextMessageBox(&warning);
+            chooseFile(dialog, exportDir->path() + "/kept");
+        }
+    });
     {
         FileSizeLimit limit(64 * 1024);
-        view->saveLineToOBJ(fileName);
+        triggerExport();
     }
 
     QVERIFY(warning.shown);
-    QCOMPARE(warning.text, "Can't write to " + fileName);
-    QCOMPARE(contents(fileName), QByteArray("previous export\n"));
-    QCOMPARE(homeEntries(), QStringList{"kept.obj"});
+    QCOMPARE(warning.title, QString("Warning"));
+    QCOMPARE(warning.text, "Can't write to " + completedName);
+    QCOMPARE(contents(completedName), QByteArray("previous export\n"));
+    QCOMPARE(exportedEntries(), QStringList{"kept.obj"});
 }
 
 QTEST_MAIN(TestTraceExportAction)

@@ -347,7 +347,7 @@ void ViewControlsTest::wheel()
     const float start = view->zoom;
     const int before = w.repaints();
 
-    const QPointF at(view->width() / 2, view->height() / 2);
+    const QPoint at(view->width() / 2, view->height() / 2);
     QWheelEvent event(at, view->mapToGlobal(at), QPoint(), angleDelta, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     // Ignored on the way in: only the view's own acceptance can keep it from the parents.

@@ -1,0 +1,934 @@
+#include "glwidget.h"
+#include "mainwindow.h"
+#include "rigidbody.h"
+#include "testsupport.h"
+#include "ui_mainwindowclass.h"
+
+#include <QtTest>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextDocument>
+#include <cmath>
+
+Q_DECLARE_METATYPE(vorlix::Vector3)
+
+namespace {
+
+const char *const greenStyle = "* { background-color: rgb(170,255,127) }";
+const char *const orangeStyle = "* { background-color: rgb(255,170,127) }";
+
+struct Panel {
+    vorlix::Vector3 moments{1, 2, 3};
+    vorlix::Vector3 omega{0.3, 0.4, 0.5};
+    double speed = 2;
+    double iterations = 100;
+};
+
+// The window as the program builds it, in a private home. The working directory's
+// default.ini may have loaded a preset, so every test sets the panel it relies on.
+struct Fixture {
+    TemporaryHome home;
+    MainWindow window;
+
+    Ui_MainWindowClass &ui() { return *window.ui; }
+    GLWidget &view() { return *window.glWidget; }
+
+    void setPanel(const Panel &p = Panel())
+    {
+        ui().Ix->setValue(p.moments.x);
+        ui().Iy->setValue(p.moments.y);
+        ui().Iz->setValue(p.moments.z);
+        ui().WX->setValue(p.omega.x);
+        ui().WY->setValue(p.omega.y);
+        ui().WZ->setValue(p.omega.z);
+        ui().speed->setValue(p.speed);
+        ui().iterPerFrame->setValue(p.iterations);
+        window.LoadValues();
+    }
+
+    void tick(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QVERIFY(QMetaObject::invokeMethod(&view(), "rotate"));
+    }
+
+    vorlix::Vector3 omega() { return {view().omegaX, view().omegaY, view().omegaZ}; }
+};
+
+// For the look of a freshly built form, before MainWindow applies a preset over it.
+struct PlainForm {
+    QMainWindow window;
+    Ui_MainWindowClass ui;
+    PlainForm() { ui.setupUi(&window); }
+
+    template <typename T> T *find(const QString &name)
+    {
+        T *object = window.findChild<T *>(name);
+        if (!object)
+            qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+        return object;
+    }
+};
+
+// Values a few sub-steps and a few products away from what the panel set.
+bool closeTo(double actual, double expected)
+{
+    return std::abs(actual - expected) <= 1e-12 * std::max(1.0, std::abs(expected));
+}
+
+#define COMPARE_CLOSE(actual, expected)                                                           \
+    QVERIFY2(closeTo(actual, expected),                                                           \
+             QByteArray::number(actual, 'g', 17) + " != " + QByteArray::number(expected, 'g', 17))
+
+bool allFinite(const vorlix::Matrix4 &m)
+{
+    for (double e : m)
+        if (!std::isfinite(e))
+            return false;
+    return true;
+}
+
+QString plainText(const QString &richText)
+{
+    QTextDocument document;
+    document.setHtml(richText);
+    return document.toPlainText();
+}
+
+QStringList entriesOf(QMenu *menu)
+{
+    QStringList entries;
+    for (QAction *action : menu->actions())
+        entries << (action->isSeparator() ? QString("|") : action->objectName());
+    return entries;
+}
+
+} // namespace
+
+// A window that records what the form's by-name connections deliver to it.
+class SlotProbe : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    int wxChanges = 0;
+    int exitTriggers = 0;
+    int ellipsoidToggles = 0;
+
+private slots:
+    void on_WX_valueChanged(double) { ++wxChanges; }
+    void on_actionE_xit_triggered() { ++exitTriggers; }
+    void on_Ell_toggled(bool) { ++ellipsoidToggles; }
+};
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The form on its own
+    void formObjectTypes_data();
+    void formObjectTypes();
+    void spinBoxes_data();
+    void spinBoxes();
+    void checkables_data();
+    void checkables();
+    void widgetTexts_data();
+    void widgetTexts();
+    void richTextLabels_data();
+    void richTextLabels();
+    void actions_data();
+    void actions();
+    void menus();
+    void panelGeometry_data();
+    void panelGeometry();
+    void layoutSpacing_data();
+    void layoutSpacing();
+    void settingsBox();
+    void windowNameAndSize();
+    void existingWindowNameIsKept();
+    void slotsAreConnectedLast();
+
+    // The main window feeding the simulation
+    void constructedIdle();
+    void speedRescalesEvolvedOmega_data();
+    void speedRescalesEvolvedOmega();
+    void speedFromZeroReloadsPanel_data();
+    void speedFromZeroReloadsPanel();
+    void oneComponentAlone_data();
+    void oneComponentAlone();
+    void momentChangeReloadsPanel_data();
+    void momentChangeReloadsPanel();
+    void iterationsTruncate_data();
+    void iterationsTruncate();
+    void noStepsBelowOne_data();
+    void noStepsBelowOne();
+    void frameCounterCountsCalls_data();
+    void frameCounterCountsCalls();
+    void startStop_data();
+    void startStop();
+    void languageChangeRetranslates();
+    void zeroMomentPropagates_data();
+    void zeroMomentPropagates();
+    void unshownViewDeletesNoLists();
+};
+
+void TestMainWindow::formObjectTypes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+
+    const char *const actions[] = {"actionE_xit", "action_Info", "actionLoad_triangulated_OBJ",
+                                   "actionLoad_texture", "actionLoad_settings_file",
+                                   "actionExport_as_image", "actionBackground_color",
+                                   "actionExport_lines_as_OBJ", "actionLine_width"};
+    for (const char *name : actions)
+        QTest::newRow(name) << name << "QAction";
+    for (const char *name : {"Ix", "Iy", "Iz", "WX", "WY", "WZ", "iterPerFrame", "speed"})
+        QTest::newRow(name) << name << "QDoubleSpinBox";
+    for (const char *name : {"xb", "yb", "zb", "save", "delete_2", "pushButton"})
+        QTest::newRow(name) << name << "QPushButton";
+    for (const char *name : {"Ell", "Draw"})
+        QTest::newRow(name) << name << "QCheckBox";
+    for (const char *name : {"label", "label_2", "label_3", "label_4", "label_5", "label_6",
+                             "label_7", "label_8", "label_9", "label_10", "label_11"})
+        QTest::newRow(name) << name << "QLabel";
+    for (const char *name : {"line", "line_2", "line_3", "line_4", "line_5", "line_6"})
+        QTest::newRow(name) << name << "QFrame";
+    for (const char *name : {"horizontalLayout", "horizontalLayout_2", "horizontalLayout_3",
+                             "horizontalLayout_4", "horizontalLayout_5", "horizontalLayout_6",
+                             "horizontalLayout_7", "horizontalLayout_8", "horizontalLayout_9",
+                             "horizontalLayout_10", "horizontalLayout_11", "horizontalLayout_12",
+                             "horizontalLayout_13", "horizontalLayout_14"})
+        QTest::newRow(name) << name << "QHBoxLayout";
+    for (const char *name : {"verticalLayout", "verticalLayout_2", "verticalLayout_3", "verticalLayout_6"})
+        QTest::newRow(name) << name << "QVBoxLayout";
+    QTest::newRow("Settings") << "Settings" << "QComboBox";
+    QTest::newRow("centralWidget") << "centralWidget" << "QWidget";
+    QTest::newRow("menuBar") << "menuBar" << "QMenuBar";
+    for (const char *name : {"menu_File", "menuSettings", "menuHelp"})
+        QTest::newRow(name) << name << "QMenu";
+    QTest::newRow("statusBar") << "statusBar" << "QStatusBar";
+}
+
+void TestMainWindow::formObjectTypes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    PlainForm form;
+    QObject *object = form.find<QObject>(name);
+    QVERIFY(object);
+    QCOMPARE(QString(object->metaObject()->className()), className);
+}
+
+void TestMainWindow::spinBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("initial");
+    QTest::addColumn<int>("maxWidth");
+    QTest::addColumn<QSizePolicy::Policy>("horizontalPolicy");
+
+    const auto minimum = QSizePolicy::Minimum;
+    const auto fixed = QSizePolicy::Fixed;
+    QTest::newRow("Ix") << "Ix" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
+    QTest::newRow("Iy") << "Iy" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
+    QTest::newRow("Iz") << "Iz" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
+    QTest::newRow("WX") << "WX" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
+    QTest::newRow("WY") << "WY" << 6 << -500.0 << 500.0 << 0.1 << 0.5 << 100 << fixed;
+    QTest::newRow("WZ") << "WZ" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
+    QTest::newRow("iterPerFrame") << "iterPerFrame" << 0 << 1.0 << 1e6 << 1.0 << 10.0 << 70 << fixed;
+    QTest::newRow("speed") << "speed" << 3 << -9999.99 << 9999.99 << 1.0 << 1.0 << 100 << fixed;
+}
+
+void TestMainWindow::spinBoxes()
+{
+    QFETCH(QString, name);
+    QFETCH(int, decimals);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(double, step);
+    QFETCH(double, initial);
+    QFETCH(int, maxWidth);
+    QFETCH(QSizePolicy::Policy, horizontalPolicy);
+
+    PlainForm form;
+    auto *box = form.find<QDoubleSpinBox>(name);
+    QVERIFY(box);
+    QCOMPARE(box->decimals(), decimals);
+    QCOMPARE(box->minimum(), minimum);
+    QCOMPARE(box->maximum(), maximum);
+    QCOMPARE(box->singleStep(), step);
+    QCOMPARE(box->value(), initial);
+    QCOMPARE(box->maximumWidth(), maxWidth);
+    QCOMPARE(box->maximumHeight(), 16777215);
+    QCOMPARE(box->sizePolicy().horizontalPolicy(), horizontalPolicy);
+    QCOMPARE(box->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
+    // Set explicitly on the moments; a spin box's own default for the others.
+    QVERIFY(box->inputMethodHints().testFlag(Qt::ImhFormattedNumbersOnly));
+
+    // Out-of-range input is clamped to the limits.
+    box->setValue(maximum * 2 + 1);
+    QCOMPARE(box->value(), maximum);
+    box->setValue(minimum * 2 - 1);
+    QCOMPARE(box->value(), minimum);
+}
+
+void TestMainWindow::checkables_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("Ell") << "Ell" << true;
+    QTest::newRow("Draw") << "Draw" << false;
+    QTest::newRow("xb") << "xb" << true;
+    QTest::newRow("yb") << "yb" << true;
+    QTest::newRow("zb") << "zb" << true;
+}
+
+void TestMainWindow::checkables()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, checked);
+    PlainForm form;
+    auto *button = form.find<QAbstractButton>(name);
+    QVERIFY(button);
+    QVERIFY(button->isCheckable());
+    QCOMPARE(button->isChecked(), checked);
+}
+
+void TestMainWindow::widgetTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("window title") << "MainWindowClass" << QByteArray("windowTitle") << "Vorlix";
+    QTest::newRow("Ell") << "Ell" << QByteArray("text") << "Poinsot's ellipsoid";
+    QTest::newRow("Draw") << "Draw" << QByteArray("text") << "Draw lines";
+    QTest::newRow("xb") << "xb" << QByteArray("text") << "X";
+    QTest::newRow("yb") << "yb" << QByteArray("text") << "Y";
+    QTest::newRow("zb") << "zb" << QByteArray("text") << "Z";
+    QTest::newRow("save") << "save" << QByteArray("text") << "+";
+    QTest::newRow("delete_2 is an en dash") << "delete_2" << QByteArray("text") << QString(QChar(0x2013));
+    QTest::newRow("pushButton") << "pushButton" << QByteArray("text") << "Start";
+    QTest::newRow("save tool tip") << "save" << QByteArray("toolTip") << "save settings";
+    QTest::newRow("delete_2 tool tip") << "delete_2" << QByteArray("toolTip") << "delete settings";
+    QTest::newRow("menu_File") << "menu_File" << QByteArray("title") << "&File";
+    QTest::newRow("menuSettings") << "menuSettings" << QByteArray("title") << "Settings";
+    QTest::newRow("menuHelp") << "menuHelp" << QByteArray("title") << "Help";
+}
+
+void TestMainWindow::widgetTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, property);
+    QFETCH(QString, expected);
+    PlainForm form;
+    QObject *object = name == form.window.objectName() ? &form.window : form.find<QObject>(name);
+    QVERIFY(object);
+    QCOMPARE(object->property(property.constData()).toString(), expected);
+}
+
+void TestMainWindow::richTextLabels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("visibleText");
+    QTest::addColumn<bool>("subscript");
+
+    QTest::newRow("label_7") << "label_7" << "Principal moments of inertia" << false;
+    QTest::newRow("label_2") << "label_2" << "Angular velocity, rad/s" << false;
+    QTest::newRow("label") << "label" << "Settings" << false;
+    QTest::newRow("label_11") << "label_11" << "Iterations/frame" << false;
+    QTest::newRow("label_6") << "label_6" << "Speed" << false;
+    QTest::newRow("label_8") << "label_8" << "IX" << true;
+    QTest::newRow("label_9") << "label_9" << "IY" << true;
+    QTest::newRow("label_10") << "label_10" << "IZ" << true;
+    const QString omega(QChar(0x03C9));
+    QTest::newRow("label_3") << "label_3" << omega + "X" << true;
+    QTest::newRow("label_4") << "label_4" << omega + "Y" << true;
+    QTest::newRow("label_5") << "label_5" << omega + "Z" << true;
+}
+
+void TestMainWindow::richTextLabels()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, visibleText);
+    QFETCH(bool, subscript);
+    PlainForm form;
+    auto *label = form.find<QLabel>(name);
+    QVERIFY(label);
+    QVERIFY(Qt::mightBeRichText(label->text()));
+    QCOMPARE(plainText(label->text()), visibleText);
+    QCOMPARE(label->text().contains("vertical-align:sub"), subscript);
+}
+
+void TestMainWindow::actions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shortcut");
+
+    QTest::newRow("actionE_xit") << "actionE_xit" << "E&xit" << "Ctrl+Q";
+    QTest::newRow("action_Info") << "action_Info" << "&Info" << "F1";
+    QTest::newRow("actionLoad_triangulated_OBJ") << "actionLoad_triangulated_OBJ"
+                                                 << "Load triangulated OBJ..." << "Ctrl+O";
+    QTest::newRow("actionLoad_texture keeps its trailing blank")
+        << "actionLoad_texture" << "Load texture... " << "Ctrl+P";
+    QTest::newRow("actionLoad_settings_file") << "actionLoad_settings_file"
+                                              << "Load settings file..." << "Ctrl+I";
+    QTest::newRow("actionExport_as_image") << "actionExport_as_image" << "Export as image..."
+                                           << "Ctrl+E";
+    QTest::newRow("actionBackground_color") << "actionBackground_color" << "Background color..."
+                                            << "";
+    QTest::newRow("actionExport_lines_as_OBJ") << "actionExport_lines_as_OBJ"
+                                               << "Export lines as OBJ..." << "";
+    QTest::newRow("actionLine_width") << "actionLine_width" << "Line width..." << "";
+}
+
+void TestMainWindow::actions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, shortcut);
+    PlainForm form;
+    auto *action = form.find<QAction>(name);
+    QVERIFY(action);
+    QCOMPARE(action->parent(), &form.window);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    QVERIFY(action->isEnabled());
+}
+
+void TestMainWindow::menus()
+{
+    PlainForm form;
+    QStringList bar;
+    for (QAction *action : form.ui.menuBar->actions())
+        bar << action->menu()->objectName();
+    QCOMPARE(bar, QStringList({"menu_File", "menuSettings", "menuHelp"}));
+
+    QCOMPARE(entriesOf(form.ui.menu_File),
+             QStringList({"actionLoad_triangulated_OBJ", "actionLoad_texture", "|",
+                          "actionExport_as_image", "actionExport_lines_as_OBJ", "|", "actionE_xit"}));
+    QCOMPARE(entriesOf(form.ui.menuSettings),
+             QStringList({"actionBackground_color", "actionLine_width", "actionLoad_settings_file"}));
+    QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({"action_Info"}));
+    QVERIFY(form.ui.actionE_xit->isIconVisibleInMenu());
+    QCOMPARE(form.window.menuBar(), form.ui.menuBar);
+    QCOMPARE(form.window.statusBar(), form.ui.statusBar);
+}
+
+void TestMainWindow::panelGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QSize>("maximum");
+    QTest::addColumn<QSizePolicy::Policy>("horizontalPolicy");
+    QTest::addColumn<QSizePolicy::Policy>("verticalPolicy");
+    QTest::addColumn<int>("fontWeight");
+
+    const int unlimited = 16777215;
+    const auto fixed = QSizePolicy::Fixed;
+    const auto preferred = QSizePolicy::Preferred;
+    const int normal = QFont::Normal;
+    const int bold = QFont::Bold;
+    QTest::newRow("xb") << "xb" << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
+    QTest::newRow("yb") << "yb" << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
+    QTest::newRow("zb keeps the default policy")
+        << "zb" << QSize(0, 0) << QSize(30, unlimited) << QSizePolicy::Minimum << fixed << normal;
+    QTest::newRow("save") << "save" << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
+    QTest::newRow("delete_2") << "delete_2" << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
+    QTest::newRow("pushButton") << "pushButton" << QSize(0, 0) << QSize(unlimited, unlimited)
+                                << fixed << fixed << bold;
+    for (const char *name : {"label_8", "label_9", "label_10", "label_3", "label_4", "label_5",
+                             "label_11", "label_6"})
+        QTest::newRow(name) << name << QSize(0, 0) << QSize(unlimited, unlimited) << fixed
+                            << preferred << normal;
+}
+
+void TestMainWindow::panelGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, minimum);
+    QFETCH(QSize, maximum);
+    QFETCH(QSizePolicy::Policy, horizontalPolicy);
+    QFETCH(QSizePolicy::Policy, verticalPolicy);
+    QFETCH(int, fontWeight);
+    PlainForm form;
+    auto *widget = form.find<QWidget>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->minimumSize(), minimum);
+    QCOMPARE(widget->maximumSize(), maximum);
+    QCOMPARE(widget->sizePolicy().horizontalPolicy(), horizontalPolicy);
+    QCOMPARE(widget->sizePolicy().verticalPolicy(), verticalPolicy);
+    QCOMPARE(widget->font().weight(), fontWeight);
+}
+
+void TestMainWindow::layoutSpacing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("spacing");
+    QTest::newRow("horizontalLayout_13") << "horizontalLayout_13" << 6;
+    QTest::newRow("verticalLayout_2 holds the view tightly") << "verticalLayout_2" << 0;
+    QTest::newRow("verticalLayout_3") << "verticalLayout_3" << 6;
+    QTest::newRow("horizontalLayout_9 packs the preset row") << "horizontalLayout_9" << 1;
+    QTest::newRow("horizontalLayout_14") << "horizontalLayout_14" << 6;
+}
+
+void TestMainWindow::layoutSpacing()
+{
+    QFETCH(QString, name);
+    QFETCH(int, spacing);
+    PlainForm form;
+    auto *layout = form.find<QLayout>(name);
+    QVERIFY(layout);
+    QCOMPARE(layout->spacing(), spacing);
+}
+
+void TestMainWindow::settingsBox()
+{
+    PlainForm form;
+    QComboBox *box = form.ui.Settings;
+    QVERIFY(box->isEditable());
+    QCOMPARE(box->insertPolicy(), QComboBox::InsertAtBottom);
+    QCOMPARE(box->count(), 0);
+    QCOMPARE(box->font().pointSize(), 8);
+    QCOMPARE(box->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
+    QCOMPARE(box->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
+
+    QCOMPARE(form.ui.verticalLayout_2->sizeConstraint(), QLayout::SetNoConstraint);
+    QCOMPARE(form.ui.horizontalLayout_13->contentsMargins(), QMargins(11, 11, 11, 11));
+    QCOMPARE(form.ui.label_2->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(!form.ui.pushButton->autoDefault());
+    QVERIFY(!form.ui.pushButton->isDefault());
+    QVERIFY(!form.ui.pushButton->isFlat());
+    for (QLabel *label : {form.ui.label_8, form.ui.label_9, form.ui.label_10, form.ui.label_3,
+                          form.ui.label_4, form.ui.label_5})
+        QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TestMainWindow::windowNameAndSize()
+{
+    PlainForm form;
+    QCOMPARE(form.window.objectName(), QString("MainWindowClass"));
+    QCOMPARE(form.window.size(), QSize(775, 627));
+    QCOMPARE(form.ui.menuBar->geometry(), QRect(0, 0, 775, 24));
+    QCOMPARE(form.window.centralWidget(), form.ui.centralWidget);
+
+    TemporaryHome home;
+    MainWindow window;
+    QCOMPARE(window.objectName(), QString("MainWindowClass"));
+    QCOMPARE(window.size(), QSize(775, 627));
+}
+
+void TestMainWindow::existingWindowNameIsKept()
+{
+    QMainWindow window;
+    window.setObjectName("named before");
+    Ui_MainWindowClass ui;
+    ui.setupUi(&window);
+    QCOMPARE(window.objectName(), QString("named before"));
+}
+
+void TestMainWindow::slotsAreConnectedLast()
+{
+    SlotProbe probe;
+    Ui_MainWindowClass ui;
+    ui.setupUi(&probe);
+    // The initial values and check states were set before the connections were made.
+    QCOMPARE(probe.wxChanges, 0);
+    QCOMPARE(probe.ellipsoidToggles, 0);
+
+    ui.WX->setValue(1.5);
+    ui.Ell->setChecked(false);
+    ui.actionE_xit->trigger();
+    QCOMPARE(probe.wxChanges, 1);
+    QCOMPARE(probe.ellipsoidToggles, 1);
+    QCOMPARE(probe.exitTriggers, 1);
+}
+
+void TestMainWindow::constructedIdle()
+{
+    Fixture f;
+    QVERIFY(f.window.fpsTimer);
+    QVERIFY(!f.window.fpsTimer->isActive());
+    QVERIFY(!f.view().timer->isActive());
+    QCOMPARE(f.view().pauseState, 0);
+    QCOMPARE(f.ui().pushButton->text(), QString("Start"));
+    QCOMPARE(f.ui().pushButton->styleSheet(), QString(greenStyle));
+    QVERIFY(f.ui().verticalLayout_2->indexOf(&f.view()) >= 0);
+
+    // The panel as it stands (the form's or the first preset's) is in the view.
+    QCOMPARE(f.view().inertiaX, f.ui().Ix->value());
+    QCOMPARE(f.view().speed, f.ui().speed->value());
+    QCOMPARE(f.view().omegaY, f.ui().WY->value() * f.ui().speed->value());
+    QCOMPARE(f.view().iterPerFrame, int(f.ui().iterPerFrame->value()));
+    QCOMPARE(f.view().showEllipsoid, f.ui().Ell->isChecked());
+}
+
+void TestMainWindow::speedRescalesEvolvedOmega_data()
+{
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::newRow("2 to 4 doubles") << 2.0 << 4.0;
+    QTest::newRow("2 to -1 reverses and halves") << 2.0 << -1.0;
+    QTest::newRow("0.5 to 1.5 triples") << 0.5 << 1.5;
+    QTest::newRow("2 to 0 stops") << 2.0 << 0.0;
+}
+
+void TestMainWindow::speedRescalesEvolvedOmega()
+{
+    QFETCH(double, from);
+    QFETCH(double, to);
+    Fixture f;
+    Panel panel;
+    panel.speed = from;
+    f.setPanel(panel);
+    f.tick(5);
+    const vorlix::Vector3 evolved = f.omega();
+    QVERIFY(!closeTo(evolved.x, panel.omega.x * from));
+
+    f.ui().speed->setValue(to);
+
+    const double factor = to / from;
+    COMPARE_CLOSE(f.view().omegaX, evolved.x * factor);
+    COMPARE_CLOSE(f.view().omegaY, evolved.y * factor);
+    COMPARE_CLOSE(f.view().omegaZ, evolved.z * factor);
+    QCOMPARE(f.view().speed, to);
+}
+
+void TestMainWindow::speedFromZeroReloadsPanel_data()
+{
+    QTest::addColumn<double>("to");
+    QTest::newRow("0 to 3") << 3.0;
+    QTest::newRow("0 to -2") << -2.0;
+}
+
+void TestMainWindow::speedFromZeroReloadsPanel()
+{
+    QFETCH(double, to);
+    Fixture f;
+    f.setPanel();
+    f.tick(5);
+    f.ui().speed->setValue(0);
+    QCOMPARE(f.view().omegaX, 0.0);
+    QCOMPARE(f.view().omegaY, 0.0);
+    QCOMPARE(f.view().omegaZ, 0.0);
+    f.tick(2);
+
+    f.ui().speed->setValue(to);
+
+    COMPARE_CLOSE(f.view().omegaX, to * f.ui().WX->value());
+    COMPARE_CLOSE(f.view().omegaY, to * f.ui().WY->value());
+    COMPARE_CLOSE(f.view().omegaZ, to * f.ui().WZ->value());
+    QCOMPARE(f.view().speed, to);
+}
+
+void TestMainWindow::oneComponentAlone_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("component");
+    QTest::newRow("WX") << "WX" << 0;
+    QTest::newRow("WY") << "WY" << 1;
+    QTest::newRow("WZ") << "WZ" << 2;
+}
+
+void TestMainWindow::oneComponentAlone()
+{
+    QFETCH(QString, box);
+    QFETCH(int, component);
+    Fixture f;
+    f.setPanel();
+    f.tick(5);
+    const double before[3] = {f.view().omegaX, f.view().omegaY, f.view().omegaZ};
+
+    f.window.findChild<QDoubleSpinBox *>(box)->setValue(-1.25);
+
+    const double after[3] = {f.view().omegaX, f.view().omegaY, f.view().omegaZ};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(after[i], i == component ? f.view().speed * -1.25 : before[i]);
+}
+
+void TestMainWindow::momentChangeReloadsPanel_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<vorlix::Vector3>("moments");
+    QTest::newRow("Ix") << "Ix" << vorlix::Vector3{4, 2, 3};
+    QTest::newRow("Iy") << "Iy" << vorlix::Vector3{1, 0.5, 3};
+    QTest::newRow("Iz") << "Iz" << vorlix::Vector3{1, 2, 2};
+}
+
+void TestMainWindow::momentChangeReloadsPanel()
+{
+    QFETCH(QString, box);
+    QFETCH(vorlix::Vector3, moments);
+    Fixture f;
+    const Panel panel;
+    f.setPanel(panel);
+    f.tick(5);
+    const vorlix::Matrix4 orientation = f.view().orientationMatrix;
+    QVERIFY(orientation != vorlix::identityMatrix());
+    QVERIFY(!closeTo(f.view().omegaX, panel.omega.x * panel.speed));
+
+    auto *changed = f.window.findChild<QDoubleSpinBox *>(box);
+    changed->setValue(box == "Ix" ? moments.x : box == "Iy" ? moments.y : moments.z);
+
+    QCOMPARE(f.view().inertiaX, moments.x);
+    QCOMPARE(f.view().inertiaY, moments.y);
+    QCOMPARE(f.view().inertiaZ, moments.z);
+    const vorlix::Vector3 c{(moments.z - moments.y) / moments.x, (moments.x - moments.z) / moments.y,
+                            (moments.y - moments.x) / moments.z};
+    COMPARE_CLOSE(f.view().eulerCoefX, c.x);
+    COMPARE_CLOSE(f.view().eulerCoefY, c.y);
+    COMPARE_CLOSE(f.view().eulerCoefZ, c.z);
+    COMPARE_CLOSE(f.view().omegaX, panel.omega.x * panel.speed);
+    COMPARE_CLOSE(f.view().omegaY, panel.omega.y * panel.speed);
+    COMPARE_CLOSE(f.view().omegaZ, panel.omega.z * panel.speed);
+    QCOMPARE(f.view().inertiaMin, std::min({moments.x, moments.y, moments.z}));
+    QVERIFY(f.view().orientationMatrix == orientation);
+}
+
+void TestMainWindow::iterationsTruncate_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("subSteps");
+    QTest::newRow("2.9 gives 2") << 2.9 << 2;
+    QTest::newRow("whole number") << 1.0 << 1;
+    QTest::newRow("the form's maximum") << 1e6 << 1000000;
+    QTest::newRow("below one gives none") << 0.5 << 0;
+    QTest::newRow("negative truncates toward zero") << -2.7 << -2;
+}
+
+void TestMainWindow::iterationsTruncate()
+{
+    QFETCH(double, value);
+    QFETCH(int, subSteps);
+    Fixture f;
+    f.setPanel();
+    // The box shows whole numbers only, so the fraction arrives by the signal itself.
+    emit f.ui().iterPerFrame->valueChanged(value);
+    QCOMPARE(f.view().iterPerFrame, subSteps);
+
+    vorlix::RigidBodyState reference;
+    reference.coefficients = {f.view().eulerCoefX, f.view().eulerCoefY, f.view().eulerCoefZ};
+    reference.omega = f.omega();
+    reference.orientation = f.view().orientationMatrix;
+    vorlix::integrateFrame(reference, f.view().timePerFrame, subSteps);
+    f.tick();
+    QCOMPARE(f.view().omegaX, reference.omega.x);
+    QCOMPARE(f.view().omegaY, reference.omega.y);
+    QCOMPARE(f.view().omegaZ, reference.omega.z);
+    QVERIFY(f.view().orientationMatrix == reference.orientation);
+}
+
+void TestMainWindow::noStepsBelowOne_data()
+{
+    QTest::addColumn<int>("subSteps");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("negative") << -3;
+}
+
+void TestMainWindow::noStepsBelowOne()
+{
+    QFETCH(int, subSteps);
+    Fixture f;
+    f.setPanel();
+    f.tick(2);
+    f.view().iterPerFrame = subSteps;
+    const vorlix::Vector3 omega = f.omega();
+    const vorlix::Vector3 increment{f.view().deltaOmegaX, f.view().deltaOmegaY, f.view().deltaOmegaZ};
+    const vorlix::Matrix4 orientation = f.view().orientationMatrix;
+    const int frames = f.view().frameCounter;
+
+    f.tick();
+
+    QCOMPARE(f.view().frameCounter, frames + 1);
+    QCOMPARE(f.view().omegaX, omega.x);
+    QCOMPARE(f.view().omegaY, omega.y);
+    QCOMPARE(f.view().omegaZ, omega.z);
+    QCOMPARE(f.view().deltaOmegaX, increment.x);
+    QCOMPARE(f.view().deltaOmegaY, increment.y);
+    QCOMPARE(f.view().deltaOmegaZ, increment.z);
+    QVERIFY(f.view().orientationMatrix == orientation);
+}
+
+void TestMainWindow::frameCounterCountsCalls_data()
+{
+    QTest::addColumn<int>("subSteps");
+    QTest::addColumn<int>("calls");
+    QTest::newRow("one sub-step, one call") << 1 << 1;
+    QTest::newRow("many sub-steps, three calls") << 250 << 3;
+    QTest::newRow("no sub-steps, four calls") << 0 << 4;
+}
+
+void TestMainWindow::frameCounterCountsCalls()
+{
+    QFETCH(int, subSteps);
+    QFETCH(int, calls);
+    Fixture f;
+    f.setPanel();
+    f.view().iterPerFrame = subSteps;
+    f.view().frameCounter = 7;
+    f.tick(calls);
+    QCOMPARE(f.view().frameCounter, 7 + calls);
+}
+
+void TestMainWindow::startStop_data()
+{
+    QTest::addColumn<bool>("viewRunning");
+    QTest::addColumn<bool>("readoutRunning");
+    QTest::addColumn<int>("pauseState");
+    QTest::addColumn<bool>("viewRunsAfter");
+    QTest::addColumn<bool>("readoutRunsAfter");
+    QTest::addColumn<int>("pauseStateAfter");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("panelReloaded");
+
+    QTest::newRow("start") << false << false << 0 << true << true << 0 << "Stop" << orangeStyle << true;
+    QTest::newRow("start with a key resume not yet seen")
+        << false << false << 2 << true << true << 2 << "Stop" << orangeStyle << true;
+    QTest::newRow("stop") << true << true << 0 << false << false << 0 << "Start" << greenStyle << false;
+    QTest::newRow("stop with a key resume not yet seen")
+        << true << true << 2 << false << false << 2 << "Start" << greenStyle << false;
+    QTest::newRow("resume a key pause, readout untouched")
+        << false << true << 1 << true << true << 0 << "Stop" << orangeStyle << false;
+    QTest::newRow("resume a key pause, stopped readout stays stopped")
+        << false << false << 1 << true << false << 0 << "Stop" << orangeStyle << false;
+}
+
+void TestMainWindow::startStop()
+{
+    QFETCH(bool, viewRunning);
+    QFETCH(bool, readoutRunning);
+    QFETCH(int, pauseState);
+    QFETCH(bool, viewRunsAfter);
+    QFETCH(bool, readoutRunsAfter);
+    QFETCH(int, pauseStateAfter);
+    QFETCH(QString, text);
+    QFETCH(QString, style);
+    QFETCH(bool, panelReloaded);
+
+    Fixture f;
+    f.setPanel();
+    if (viewRunning)
+        f.view().animate();
+    if (readoutRunning)
+        f.window.fpsTimer->start(1000);
+    f.view().pauseState = pauseState;
+    // Marks that only a reload of the panel overwrites, and an earlier status message.
+    f.view().inertiaX = -1;
+    f.view().omegaY = 1234;
+    f.window.messageLabel->setText("earlier message");
+
+    f.ui().pushButton->click();
+
+    QCOMPARE(f.view().timer->isActive(), viewRunsAfter);
+    if (viewRunsAfter)
+        QCOMPARE(f.view().timer->interval(), 4);
+    QCOMPARE(f.window.fpsTimer->isActive(), readoutRunsAfter);
+    if (readoutRunsAfter)
+        QCOMPARE(f.window.fpsTimer->interval(), 1000);
+    QCOMPARE(f.view().pauseState, pauseStateAfter);
+    QCOMPARE(f.ui().pushButton->text(), text);
+    QCOMPARE(f.ui().pushButton->styleSheet(), style);
+    QCOMPARE(f.view().inertiaX, panelReloaded ? f.ui().Ix->value() : -1.0);
+    QCOMPARE(f.view().omegaY, panelReloaded ? f.ui().WY->value() * f.ui().speed->value() : 1234.0);
+    QCOMPARE(f.window.messageLabel->text(), panelReloaded ? QString() : QString("earlier message"));
+}
+
+void TestMainWindow::languageChangeRetranslates()
+{
+    Fixture f;
+    f.ui().pushButton->click();
+    QCOMPARE(f.ui().pushButton->text(), QString("Stop"));
+    f.window.setWindowTitle("elsewhere");
+
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&f.window, &change);
+
+    QCOMPARE(f.ui().pushButton->text(), QString("Start"));
+    QCOMPARE(f.window.windowTitle(), QString("Vorlix"));
+    // The run state itself is untouched.
+    QVERIFY(f.view().timer->isActive());
+    QCOMPARE(f.ui().pushButton->styleSheet(), QString(orangeStyle));
+}
+
+void TestMainWindow::zeroMomentPropagates_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<vorlix::Vector3>("moments");
+    QTest::newRow("Ix") << "Ix" << vorlix::Vector3{0, 2, 3};
+    QTest::newRow("Iy") << "Iy" << vorlix::Vector3{1, 0, 3};
+    QTest::newRow("Iz") << "Iz" << vorlix::Vector3{1, 2, 0};
+}
+
+void TestMainWindow::zeroMomentPropagates()
+{
+    QFETCH(QString, box);
+    QFETCH(vorlix::Vector3, moments);
+    Fixture f;
+    const Panel panel;
+    f.setPanel(panel);
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    auto *changed = f.window.findChild<QDoubleSpinBox *>(box);
+    const double original = changed->value();
+
+    changed->setValue(0);
+    QVERIFY(!std::isfinite(f.view().eulerCoefX) || !std::isfinite(f.view().eulerCoefY)
+            || !std::isfinite(f.view().eulerCoefZ));
+    QCOMPARE(f.view().inertiaX, moments.x);
+    f.tick(3);
+    QVERIFY(!std::isfinite(f.view().omegaX) || !std::isfinite(f.view().omegaY)
+            || !std::isfinite(f.view().omegaZ));
+    QVERIFY(!allFinite(f.view().orientationMatrix));
+    QTest::qWait(20);
+
+    changed->setValue(original);
+    COMPARE_CLOSE(f.view().eulerCoefX, 1.0);
+    COMPARE_CLOSE(f.view().eulerCoefY, -1.0);
+    COMPARE_CLOSE(f.view().eulerCoefZ, 1.0 / 3);
+    COMPARE_CLOSE(f.view().omegaX, panel.omega.x * panel.speed);
+    COMPARE_CLOSE(f.view().omegaY, panel.omega.y * panel.speed);
+    COMPARE_CLOSE(f.view().omegaZ, panel.omega.z * panel.speed);
+    // Nothing repairs the orientation but a reset or a new view.
+    QVERIFY(!allFinite(f.view().orientationMatrix));
+}
+
+void TestMainWindow::unshownViewDeletesNoLists()
+{
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    GLWidget &shown = f.view();
+    shown.makeCurrent();
+    QVERIFY(glIsList(shown.bodyList));
+    QVERIFY(glIsList(shown.arrowList));
+    QVERIFY(glIsList(shown.ellipsoidList));
+    while (glGetError() != GL_NO_ERROR) {
+    }
+
+    // A view that never initialised has no lists and must make no GL call on its way
+    // out: neither delete names from the current context nor make another one current,
+    // since the shown view's GL calls outside painting rely on its context staying current.
+    delete new GLWidget("cylinder.obj", QString());
+
+    QCOMPARE(QGLContext::currentContext(), shown.context());
+    shown.makeCurrent();
+    QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+    QVERIFY(glIsList(shown.bodyList));
+    QVERIFY(glIsList(shown.arrowList));
+    QVERIFY(glIsList(shown.ellipsoidList));
+}
+
+QTEST_MAIN(TestMainWindow)
+
+#include "tst_mainwindow.moc"
