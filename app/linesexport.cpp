@@ -13,8 +13,8 @@ void MainWindow::on_actionExport_lines_as_OBJ_triggered()
     }
     if (!glWidget->drawXLines && !glWidget->drawYLines && !glWidget->drawZLines)
         return;
-    QString fileName = QFileDialog::getSaveFileName(this, tr("Export lines as OBJ"), homePath,
-                                                    tr("3D Objects *.obj (*.obj);;All files (*.*)"));
+    QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Export lines as OBJ"), homePath, tr("3D Objects *.obj (*.obj);;All files (*.*)"));
     if (fileName.isNull())
         return;
     if (fileName.right(3).toLower() != "obj")

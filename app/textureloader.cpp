@@ -1,7 +1,5 @@
 #include "mainwindow.h"
 
-#include "ui_mainwindowclass.h"
-
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
@@ -24,5 +22,6 @@ void MainWindow::on_actionLoad_texture_triggered()
     bodyFileName = "";
     textureFileName = path;
     replaceView();
-    messageLabel->setText("<small>" + tr("texture ") + path + tr(" loaded", "texture") + "</small>");
+    messageLabel->setText("<small>" + tr("texture ") + path + tr(" loaded", "texture")
+                          + "</small>");
 }

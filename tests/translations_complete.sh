@@ -21,7 +21,8 @@ if ! diff -u "$catalogue" "$work/updated.ts"; then
 fi
 
 for ts in "$catalogue" "$root/resources/translations/qtstandard_ru.ts"; do
-    if grep -n -e 'type="unfinished"' -e '<translation></translation>' -e '<translation/>' "$ts"; then
+    if grep -n -e 'type="unfinished"' -e '<translation></translation>' -e '<translation/>' \
+            "$ts"; then
         echo "$ts: messages without a translation" >&2
         exit 1
     fi

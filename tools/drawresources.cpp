@@ -119,7 +119,8 @@ public:
         return w;
     }
 
-    void drawLine(const QVector<Piece> &pieces, double centreX, double baseline, const QColor &colour)
+    void drawLine(const QVector<Piece> &pieces, double centreX, double baseline,
+                  const QColor &colour)
     {
         painter.setPen(colour);
         double x = centreX - width(pieces) / 2;

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QGLWidget>
 #include <QString>
+#include <QStringList>
 
 class QImage;
 class QTimer;
@@ -106,6 +107,11 @@ private:
 
     void recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour);
     bool listsCreated = false;
+
+    // Bodies: a warning shown inside initializeGL would run an event loop that
+    // initialises the view again, so the files makeShape cannot open are reported after.
+    void reportUnopenedFiles();
+    QStringList unopenedFiles;
 };
 
 #endif

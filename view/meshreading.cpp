@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -51,7 +52,9 @@ GLuint GLWidget::makeShape(const char *fileName, const float *colour)
         text = file.readAll();
         file.close();
     } else {
-        QMessageBox::warning(nullptr, tr("Warning"), tr("Can't open ") + fileName);
+        if (unopenedFiles.isEmpty())
+            QTimer::singleShot(0, this, &GLWidget::reportUnopenedFiles);
+        unopenedFiles.append(QString::fromUtf8(fileName));
     }
 
     const vorlix::ObjMesh mesh = vorlix::readObj(text, numericLocaleSeparator());
@@ -73,4 +76,13 @@ GLuint GLWidget::makeShape(const char *fileName, const float *colour)
     }
     glEndList();
     return list;
+}
+
+// One warning after the other, in the order the files were read.
+void GLWidget::reportUnopenedFiles()
+{
+    while (!unopenedFiles.isEmpty()) {
+        const QString fileName = unopenedFiles.takeFirst();
+        QMessageBox::warning(nullptr, tr("Warning"), tr("Can't open ") + fileName);
+    }
 }

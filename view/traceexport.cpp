@@ -10,10 +10,9 @@ namespace {
 
 vorlix::RecordedTrace recordedTrace(const double *buffer, int writeIndex, bool shown)
 {
-    // A missing buffer has recorded nothing; a count beyond the buffer cannot have been recorded.
-    const int count = buffer ? qBound(0, GLWidget::tracePointCount(writeIndex), GLWidget::traceCapacity)
-                             : 0;
-    return {buffer, count, shown};
+    // A missing buffer has recorded nothing, and no buffer holds more than its capacity.
+    const int recorded = GLWidget::tracePointCount(writeIndex);
+    return {buffer, buffer ? qBound(0, recorded, GLWidget::traceCapacity) : 0, shown};
 }
 
 } // namespace

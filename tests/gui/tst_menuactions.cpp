@@ -79,7 +79,8 @@ DialogScript::Step answerSize(int side, SizeDialogSeen *seen = nullptr)
 {
     return answer<QInputDialog>([side, seen](QInputDialog *dialog) {
         if (seen)
-            *seen = {dialog->intValue(), dialog->intMinimum(), dialog->intMaximum(), dialog->intStep()};
+            *seen = {dialog->intValue(), dialog->intMinimum(), dialog->intMaximum(),
+                     dialog->intStep()};
         dialog->setIntValue(side);
         dialog->accept();
     });
@@ -363,7 +364,8 @@ void TestMenuActions::sizeBeyondGlLimits()
     QCOMPARE(large.size(), QSize(side, side));
     // Every part of the scene is where a small rendering has it.
     const int blocks = 10;
-    const QVector<double> expected = coverage(view.renderSquareImage(500), backgroundOf(view), blocks);
+    const QImage small = view.renderSquareImage(500);
+    const QVector<double> expected = coverage(small, backgroundOf(view), blocks);
     const QVector<double> actual = coverage(large, backgroundOf(view), blocks);
     for (int i = 0; i < blocks * blocks; ++i)
         QVERIFY2(std::abs(actual[i] - expected[i]) < 0.02,

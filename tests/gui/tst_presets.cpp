@@ -180,6 +180,10 @@ void answerOpenDialog(const QString &fileName, MessageBoxAnswer *followingWarnin
         if (followingWarning)
             acceptNextMessageBox(followingWarning);
         dialog->selectFile(fileName);
+        // selectFile leaves a focused name field alone and does not list special files
+        // such as sockets, so the name is also typed in, as a user would.
+        if (auto *nameField = dialog->findChild<QLineEdit *>("fileNameEdit"))
+            nameField->setText(fileName);
         static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
     });
 }

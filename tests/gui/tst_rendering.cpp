@@ -5,11 +5,15 @@
 #include "testsupport.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 
 using vorlix::Matrix4;
 
@@ -124,6 +128,20 @@ int countHue(const QImage &frame, const QRect &region, Hue hue)
     return countPixels(frame, region, [hue](QColor c) { return hasHue(c, hue); });
 }
 
+/// Makes `path` the working directory for the object's lifetime.
+class WorkingDirectory
+{
+public:
+    explicit WorkingDirectory(const QString &path) : previous(QDir::currentPath())
+    {
+        QDir::setCurrent(path);
+    }
+    ~WorkingDirectory() { QDir::setCurrent(previous); }
+
+private:
+    QString previous;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Hue)
@@ -144,6 +162,7 @@ private slots:
     void ellipsoidIsTranslucentWhite_data();
     void ellipsoidIsTranslucentWhite();
     void missingBodyLeavesTheMarker();
+    void missingFilesAreReportedOneAfterTheOther();
     void bodyNamedLikeTheMarkerIsDrawnOnce();
 };
 
@@ -331,6 +350,44 @@ void TestRendering::missingBodyLeavesTheMarker()
     QVERIFY(sameColour(frame.pixelColor(framePixel(&view, -0.2, -0.3)), empty));
     QVERIFY(countHue(frame, frameRegion(&view, 0.45, -0.05, 0.8, 0.05), Hue::Red) >= 20);
     QVERIFY(countHue(frame, frameRegion(&view, -0.05, 0.4, 0.05, 0.8), Hue::Green) >= 20);
+}
+
+void TestRendering::missingFilesAreReportedOneAfterTheOther()
+{
+    // Neither the body nor the marker is in this working directory.
+    QTemporaryDir empty;
+    const WorkingDirectory inEmpty(empty.path());
+
+    // Answers every warning, also surplus ones, so that a fault fails instead of hanging.
+    struct Seen {
+        QStringList texts;
+        int mostBoxesAtOnce = 0;
+    };
+    const auto seen = std::make_shared<Seen>();
+    const auto answer = std::make_shared<std::function<void(QWidget *)>>();
+    *answer = [seen, weakAnswer = std::weak_ptr<std::function<void(QWidget *)>>(answer)](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return;
+        seen->texts.append(box->text());
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        const int boxes = int(std::count_if(tops.begin(), tops.end(), [](QWidget *w) {
+            return w->isVisible() && qobject_cast<QMessageBox *>(w);
+        }));
+        seen->mostBoxesAtOnce = qMax(seen->mostBoxesAtOnce, boxes);
+        box->accept();
+        if (const auto next = weakAnswer.lock(); next && seen->texts.size() < 5)
+            onNextModal(*next);
+    };
+    onNextModal(*answer);
+
+    GLWidget view("no_such_body.obj", "");
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTRY_VERIFY(seen->texts.size() >= 2);
+    QTest::qWait(200);
+    QCOMPARE(seen->texts, QStringList({"Can't open no_such_body.obj", "Can't open arrow.obj3"}));
+    QCOMPARE(seen->mostBoxesAtOnce, 1);
 }
 
 void TestRendering::bodyNamedLikeTheMarkerIsDrawnOnce()

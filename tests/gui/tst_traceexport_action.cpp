@@ -162,8 +162,14 @@ private slots:
 
 private:
     QStringList exportedEntries() const;
-    QCheckBox *panelSwitch(const char *name) const { return window->findChild<QCheckBox *>(name); }
-    QPushButton *axisButton(const char *name) const { return window->findChild<QPushButton *>(name); }
+    QCheckBox *panelSwitch(const char *name) const
+    {
+        return window->findChild<QCheckBox *>(name);
+    }
+    QPushButton *axisButton(const char *name) const
+    {
+        return window->findChild<QPushButton *>(name);
+    }
     void triggerExport() { window->findChild<QAction *>("actionExport_lines_as_OBJ")->trigger(); }
 
     std::unique_ptr<TemporaryHome> home;
@@ -193,7 +199,8 @@ void TestTraceExportAction::cleanup()
 
 QStringList TestTraceExportAction::exportedEntries() const
 {
-    return QDir(exportDir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(exportDir->path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 void TestTraceExportAction::writesTheShownTraces()

@@ -5,7 +5,7 @@
 
 #include <QCheckBox>
 #include <QImage>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QtMath>
 #include <QtTest>
 

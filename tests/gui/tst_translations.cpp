@@ -193,7 +193,8 @@ void TestTranslations::aboutDialog()
     const QString text = dialog.aboutUi->label->text();
     QVERIFY(text.contains(expected(russian, "Euler's equations", "уравнений Эйлера")));
     QVERIFY(text.contains(expected(russian, "Spacebar", "Пробел")));
-    QVERIFY(text.contains(expected(russian, "https://en.wikipedia.org/", "https://ru.wikipedia.org/")));
+    QVERIFY(text.contains(
+            expected(russian, "https://en.wikipedia.org/", "https://ru.wikipedia.org/")));
     // Translated as a whole document: the markup and the picture stay.
     QVERIFY(text.contains("<img src=\":/images/formula.png\" />"));
     QCOMPARE(text.count("<p "), 6);

@@ -1,0 +1,243 @@
+#include "buttonstyles.h"
+#include "glwidget.h"
+#include "mainwindow.h"
+#include "scenegeometry.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+/// A main window on screen in a private home directory.
+struct ShownWindow {
+    ShownWindow() { window.show(); }
+    bool exposed() { return QTest::qWaitForWindowExposed(&window); }
+    QPushButton *startButton() const { return window.findChild<QPushButton *>("pushButton"); }
+    void triggerLoad() const
+    {
+        window.findChild<QAction *>("actionLoad_triangulated_OBJ")->trigger();
+    }
+
+    TemporaryHome home;
+    MainWindow window;
+};
+
+struct DialogSeen {
+    bool shown = false;
+    QString title;
+    QString directory;
+    QStringList filters;
+};
+
+void record(QFileDialog *dialog, DialogSeen *seen)
+{
+    *seen = {true, dialog->windowTitle(), dialog->directory().absolutePath(),
+             dialog->nameFilters()};
+}
+
+/// Answers the next file dialog as a user would: the name typed in, then Open.
+/// selectFile() leaves a focused name field alone, hence the focus is taken first.
+void chooseInNextFileDialog(const QString &absolutePath, DialogSeen *seen)
+{
+    onNextModal([absolutePath, seen](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return;
+        record(dialog, seen);
+        if (QWidget *focused = dialog->focusWidget())
+            focused->clearFocus();
+        dialog->selectFile(absolutePath);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept(), which checks the file
+    });
+}
+
+void cancelNextFileDialog(DialogSeen *seen)
+{
+    onNextModal([seen](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            record(dialog, seen);
+            dialog->reject();
+        }
+    });
+}
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+// A corner of the first octant: drawn at zoom 0.7 it covers x, y ≥ 0, x + y ≤ 0.35 of
+// the view's square, where the start-up cylinder (|x| ≤ 0.35, |y| ≤ 0.63) is too.
+const QByteArray tetrahedron = "# four faces\n"
+                               "v 0 0 0\nv 0.5 0 0\nv 0 0.5 0\nv 0 0 0.5\n"
+                               "f 1 3 2\nf 1 2 4\nf 1 4 3\nf 2 3 4\n";
+
+/// The colour at the point (x, y) of the view's -1…1 square in a freshly drawn frame.
+QColor drawnColour(GLWidget *view, double x, double y)
+{
+    view->updateGL();
+    const QImage frame = view->grabFrameBuffer();
+    const vorlix::Viewport v = vorlix::squareViewport(view->width(), view->height());
+    const int column = v.x + int((x + 1) / 2 * v.side);
+    const int rowFromBottom = v.y + int((y + 1) / 2 * v.side);
+    return frame.pixelColor(column, view->height() - 1 - rowFromBottom);
+}
+
+bool isBodyGrey(QColor c, QColor background)
+{
+    return c != background && qAbs(c.red() - c.green()) <= 3 && qAbs(c.green() - c.blue()) <= 3;
+}
+
+} // namespace
+
+class TestMeshLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadReplacesTheView_data();
+    void loadReplacesTheView();
+    void loadStopsTheSimulation_data();
+    void loadStopsTheSimulation();
+};
+
+void TestMeshLoader::loadReplacesTheView_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("visible");
+
+    QTest::newRow("tetrahedron") << "tetra.obj" << tetrahedron << true;
+    QTest::newRow("blanks in the path") << "my meshes/a tetra.obj" << tetrahedron << true;
+    QTest::newRow("non-ASCII path") << QString::fromUtf8("сетки/тетраэдр.obj") << tetrahedron
+                                    << true;
+    QTest::newRow("body named like the marker") << "arrow.obj3" << tetrahedron << true;
+    QTest::newRow("no faces") << "points.obj" << QByteArray("v 0 0 0\nv 1 1 1\n") << false;
+    QTest::newRow("empty file") << "empty.obj" << QByteArray() << false;
+}
+
+void TestMeshLoader::loadReplacesTheView()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, visible);
+
+    QTemporaryDir meshes;
+    const QString path = meshes.filePath(fileName);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QVERIFY(writeFile(path, contents));
+
+    ShownWindow shown;
+    MainWindow &window = shown.window;
+    QVERIFY(shown.exposed());
+    window.findChild<QCheckBox *>("Ell")->setChecked(false);
+    window.textureFileName = "left over from a texture.png";
+    window.findChild<QDoubleSpinBox *>("Ix")->setValue(2.5);
+    const QPointer<GLWidget> oldView = window.glWidget;
+
+    DialogSeen dialog;
+    chooseInNextFileDialog(path, &dialog);
+    shown.triggerLoad();
+
+    QVERIFY(dialog.shown);
+    QCOMPARE(dialog.title, QString("Open triangulated OBJ"));
+    QCOMPARE(dialog.directory, QDir::currentPath());
+    QCOMPARE(dialog.filters, QStringList({"3D Objects *.obj (*.obj)", "All files (*.*)"}));
+
+    QVERIFY(oldView.isNull());
+    GLWidget *view = window.glWidget;
+    QVERIFY(view);
+    QCOMPARE(window.bodyFileName, path.toUtf8());
+    QCOMPARE(window.textureFileName, QString());
+    QCOMPARE(view->bodyFileName, path.toUtf8());
+    QCOMPARE(view->textureFileName, QString());
+    QVERIFY(window.findChild<QVBoxLayout *>("verticalLayout_2")->indexOf(view) >= 0);
+    QCOMPARE(view->backgroundColor, window.backgroundColor);
+    QCOMPARE(view->inertiaX, 2.5);
+    QCOMPARE(window.messageLabel->text(), "<small>object " + path + " loaded</small>");
+
+    // The mesh is read when the new view is first initialised, and it opens: no warning.
+    MessageBoxAnswer warning;
+    acceptNextMessageBox(&warning);
+    QTRY_VERIFY(view->bodyList != 0);
+    const QColor background = view->backgroundColor;
+    QCOMPARE(drawnColour(view, -0.2, -0.3), background);
+    const QColor inside = drawnColour(view, 0.1, 0.1);
+    QVERIFY2(visible ? isBodyGrey(inside, background) : inside == background,
+             qPrintable(inside.name()));
+    // Drawn once: no turned copies as the marker has.
+    QCOMPARE(drawnColour(view, 0.1, -0.1), background);
+    QCOMPARE(drawnColour(view, -0.1, 0.1), background);
+    QVERIFY2(!warning.shown, qPrintable(warning.text));
+}
+
+void TestMeshLoader::loadStopsTheSimulation_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("choose");
+
+    for (const char *state : {"stopped", "running", "paused by Space"}) {
+        QTest::newRow(QByteArray(state) + ", cancelled") << state << false;
+        QTest::newRow(QByteArray(state) + ", file chosen") << state << true;
+    }
+}
+
+void TestMeshLoader::loadStopsTheSimulation()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, choose);
+
+    QTemporaryDir meshes;
+    const QString path = meshes.filePath("tetra.obj");
+    QVERIFY(writeFile(path, tetrahedron));
+
+    ShownWindow shown;
+    MainWindow &window = shown.window;
+    QVERIFY(shown.exposed());
+    if (state != "stopped")
+        QTest::mouseClick(shown.startButton(), Qt::LeftButton);
+    if (state == "paused by Space")
+        QTest::keyClick(window.glWidget, Qt::Key_Space);
+    QCOMPARE(window.glWidget->timer->isActive(), state == "running");
+    window.messageLabel->setText("earlier message");
+    GLWidget *const oldView = window.glWidget;
+    const QByteArray oldBody = window.bodyFileName;
+
+    DialogSeen dialog;
+    if (choose)
+        chooseInNextFileDialog(path, &dialog);
+    else
+        cancelNextFileDialog(&dialog);
+    shown.triggerLoad();
+    QVERIFY(dialog.shown);
+
+    QCOMPARE(shown.startButton()->text(), QString("Start"));
+    QCOMPARE(shown.startButton()->styleSheet(), QString(ButtonStyle::idle));
+    QVERIFY(!window.fpsTimer->isActive());
+    QVERIFY(!window.glWidget->timer->isActive());
+    QCOMPARE(window.glWidget->pauseState, 0);
+    if (choose) {
+        QVERIFY(window.glWidget != oldView);
+        QCOMPARE(window.bodyFileName, path.toUtf8());
+    } else {
+        QCOMPARE(window.glWidget, oldView);
+        QCOMPARE(window.bodyFileName, oldBody);
+        QCOMPARE(window.messageLabel->text(), QString("earlier message"));
+    }
+}
+
+QTEST_MAIN(TestMeshLoader)
+#include "tst_meshloader.moc"
