@@ -37,7 +37,7 @@ int digitValue(char c)
         return c - 'a' + 10;
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
-    return 99;
+    return 99; // a digit in no base
 }
 
 // Beyond every valid vertex number, and small enough that one more digit cannot overflow.

@@ -21,8 +21,8 @@ struct ObjMesh {
 
 /// Reads the vertex and triangle lines of OBJ text. Only a line's first character decides
 /// its kind: "v" makes a vertex line, "f" a face line, anything else is ignored (so lines
-/// that begin with a blank are ignored too). A line ends at '\n'; a '\r' or a NUL byte
-/// ends the numbers of a line like any other character that cannot be part of one.
+/// that begin with a blank are ignored too). A line ends at '\n'; a '\r' separates numbers
+/// like a blank or a tab, and a NUL byte ends the numbers of its line.
 ///
 /// A vertex line is read as scanf("%f %f %f") would read it after its first character:
 /// every "." counts as the decimal point, and so does `decimalSeparator` (the numeric

@@ -9,7 +9,9 @@ class QTextStream;
 namespace vorlix {
 
 /// One named parameter set. A section that lacks a key keeps the value the parameter
-/// panel starts with, so a hand-written file never leaves a parameter undefined.
+/// panel starts with, so a hand-written file never leaves a parameter undefined; the
+/// iterations per frame default to 1000, the value every preset falls back to when a
+/// file leaves them out.
 struct Preset {
     QString name;
     double inertiaX = 1, inertiaY = 1, inertiaZ = 1;
@@ -30,7 +32,8 @@ struct SettingsFile {
     QVector<Preset> presets;
 };
 
-/// Turns per second to rad/s, with the factor older files were written against.
+/// Turns per second to rad/s for the lower-case keys: this rounding of 2π, not a longer
+/// one, so that existing files keep giving the same angular velocities.
 constexpr double radiansPerTurn = 6.283185307;
 
 /// Reads a settings file to its end.

@@ -7,7 +7,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 
 using vorlix::ObjMesh;
 using vorlix::readObj;
@@ -86,8 +85,6 @@ void TestObjReader::vertexLines_data()
     QTest::addColumn<char>("separator");
     QTest::addColumn<Floats>("expected");
 
-    const float inf = std::numeric_limits<float>::infinity();
-    QTest::newRow("integers") << QByteArray("v 1 2 3\n") << '.' << Floats{1, 2, 3};
     QTest::newRow("decimals and exponent")
         << QByteArray("v 1.5 -2.25 3e2\n") << '.' << Floats{1.5f, -2.25f, 300};
     QTest::newRow("comma is no decimal point under a point locale")
@@ -98,21 +95,6 @@ void TestObjReader::vertexLines_data()
         << QByteArray("v 1,5 2,5 -3,5\n") << ',' << Floats{1.5f, 2.5f, -3.5f};
     QTest::newRow("both separators under a comma locale")
         << QByteArray("v 1,5 2.5 0,25\n") << ',' << Floats{1.5f, 2.5f, 0.25f};
-    QTest::newRow("missing third number") << QByteArray("v 1 2\n") << '.' << Floats{1, 2, 0};
-    QTest::newRow("garbage first number zeroes the rest")
-        << QByteArray("v abc 2 3\n") << '.' << Floats{0, 0, 0};
-    QTest::newRow("garbage in the middle") << QByteArray("v 1 x 3\n") << '.' << Floats{1, 0, 0};
-    QTest::newRow("signs without blanks") << QByteArray("v 1-2+3\n") << '.' << Floats{1, -2, 3};
-    QTest::newRow("double sign") << QByteArray("v +-1 2 3\n") << '.' << Floats{0, 0, 0};
-    QTest::newRow("hexadecimal") << QByteArray("v 0x1.8p1 -0x10 0X.8p0\n") << '.'
-                                 << Floats{3, -16, 0.5f};
-    QTest::newRow("hexadecimal prefix without digits")
-        << QByteArray("v 0x 2 3\n") << '.' << Floats{0, 0, 0};
-    QTest::newRow("beyond float range") << QByteArray("v 1e50 -1e50 1e-50\n") << '.'
-                                        << Floats{inf, -inf, 0};
-    QTest::newRow("more than three numbers") << QByteArray("v 1 2 3 4 5\n") << '.'
-                                             << Floats{1, 2, 3};
-    QTest::newRow("tabs between numbers") << QByteArray("v\t1\t2\t3\n") << '.' << Floats{1, 2, 3};
     QTest::newRow("CRLF") << QByteArray("v 1 2 3\r\n") << '.' << Floats{1, 2, 3};
     QTest::newRow("CR before the last number") << QByteArray("v 1 2\r3\n") << '.'
                                                << Floats{1, 2, 3};
@@ -121,7 +103,6 @@ void TestObjReader::vertexLines_data()
                                           << Floats{1, 0, 0};
     QTest::newRow("vertex normal after vertex")
         << QByteArray("v 1 2 3\nvn 0 0 1\n") << '.' << Floats{1, 2, 3, 0, 0, 0};
-    QTest::newRow("texture coordinate") << QByteArray("vt 0.5 0.5\n") << '.' << Floats{0, 0, 0};
 }
 
 void TestObjReader::vertexLines()
@@ -151,6 +132,10 @@ void TestObjReader::vertexLinesAgreeWithScanf_data()
         "v 0x1p+ 2 3",           "v infinit 2 3",            "v infx 2 3",
         "v nan(ab) 2 3",         "v nanx 2 3",               "v -.e1 2 3",
         "v 0xp1 2 3",            "v 0x1.8 2 3",              "v 5e 2e 3e",
+        "v 1 2",                 "v abc 2 3",                "v 1 x 3",
+        "v 1-2+3",               "v +-1 2 3",                "v 0x1.8p1 -0x10 0X.8p0",
+        "v 0x 2 3",              "v 1e50 -1e50 1e-50",       "v 1 2 3 4 5",
+        "v\t1\t2\t3",            "vt 0.5 0.5",               "vn 0 0 1",
     };
     for (const char *line : lines)
         QTest::newRow(line) << QByteArray(line);
@@ -295,7 +280,8 @@ void TestObjReader::normals()
     QCOMPARE(normal.size(), 3);
     for (int k = 0; k < 3; ++k)
         QVERIFY2(nearlyEqual(normal[k], expected[k]),
-                 qPrintable(QString("component %1: %2, expected %3").arg(k).arg(normal[k]).arg(expected[k])));
+                 qPrintable(QString("component %1: %2, expected %3")
+                                .arg(k).arg(normal[k]).arg(expected[k])));
 }
 
 void TestObjReader::normalsAreRightHandedUnitVectors()

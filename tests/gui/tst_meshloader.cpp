@@ -59,7 +59,8 @@ void chooseInNextFileDialog(const QString &absolutePath, DialogSeen *seen)
         if (QWidget *focused = dialog->focusWidget())
             focused->clearFocus();
         dialog->selectFile(absolutePath);
-        static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept(), which checks the file
+        // QFileDialog's own accept(), which checks that the file exists.
+        static_cast<QDialog *>(dialog)->accept();
     });
 }
 

@@ -364,8 +364,9 @@ void TestRendering::missingFilesAreReportedOneAfterTheOther()
         int mostBoxesAtOnce = 0;
     };
     const auto seen = std::make_shared<Seen>();
-    const auto answer = std::make_shared<std::function<void(QWidget *)>>();
-    *answer = [seen, weakAnswer = std::weak_ptr<std::function<void(QWidget *)>>(answer)](QWidget *modal) {
+    using Answer = std::function<void(QWidget *)>;
+    const auto answer = std::make_shared<Answer>();
+    *answer = [seen, weakAnswer = std::weak_ptr<Answer>(answer)](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box)
             return;
@@ -382,6 +383,7 @@ void TestRendering::missingFilesAreReportedOneAfterTheOther()
     onNextModal(*answer);
 
     GLWidget view("no_such_body.obj", "");
+    view.resize(400, 400);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QTRY_VERIFY(seen->texts.size() >= 2);
@@ -402,7 +404,8 @@ void TestRendering::bodyNamedLikeTheMarkerIsDrawnOnce()
     glNewList(nothing, GL_COMPILE);
     glEndList();
     view.arrowList = nothing;
-    view.viewMatrix = vorlix::multiply(vorlix::rotation(30, 1, 0, 0), vorlix::rotation(30, 0, 1, 0));
+    view.viewMatrix =
+        vorlix::multiply(vorlix::rotation(30, 1, 0, 0), vorlix::rotation(30, 0, 1, 0));
     const QImage frame = renderedFrame(&view);
     const QRect all = frame.rect();
 
@@ -410,9 +413,10 @@ void TestRendering::bodyNamedLikeTheMarkerIsDrawnOnce()
     QCOMPARE(countHue(frame, all, Hue::Green), 0);
     QCOMPARE(countHue(frame, all, Hue::Blue), 0);
     const QColor empty = view.backgroundColor;
-    const int bodyPixels = countPixels(frame, all, [empty](QColor c) { return !sameColour(c, empty); });
+    const auto drawn = [empty](QColor c) { return !sameColour(c, empty); };
+    const int bodyPixels = countPixels(frame, all, drawn);
     QVERIFY(bodyPixels >= 100);
-    QCOMPARE(countPixels(frame, all, [empty](QColor c) { return !sameColour(c, empty) && isGrey(c); }),
+    QCOMPARE(countPixels(frame, all, [drawn](QColor c) { return drawn(c) && isGrey(c); }),
              bodyPixels);
 }
 
