@@ -98,8 +98,9 @@ GLuint GLWidget::makeEllipsoid(float radius, int slices, int stacks)
     glColor4f(1, 1, 1, 0.3f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    // Culling the front faces leaves the far half of the shell, over which the body is
-    // drawn with the depth test deciding what shows through.
+    // Without a projection the depth test keeps the smaller z, so the half of the shell
+    // facing away from the viewer (negative z) is the one in front; culling the front
+    // faces keeps exactly that half, and the body shows through it as through a veil.
     glEnable(GL_CULL_FACE);
     glCullFace(GL_FRONT);
     GLUquadric *quadric = gluNewQuadric();

@@ -97,10 +97,10 @@ def main():
                    stdout=subprocess.DEVNULL)
 
     desktop_entry = open(os.path.join(prefix, "share/applications/vorlix.desktop")).read()
-    launcher = re.search(r"^Exec=(.*)$", desktop_entry, re.M).group(1)
-    data_dir = re.search(r"^Path=(.*)$", desktop_entry, re.M).group(1)
+    command = re.search(r"^Exec=(\S+)", desktop_entry, re.M).group(1)
+    launcher = os.path.join(prefix, "bin", command)
     for name in ("cylinder.obj", "arrow.obj3", "default.ini"):
-        if not os.path.exists(os.path.join(data_dir, name)):
+        if not os.path.exists(os.path.join(prefix, "share/vorlix", name)):
             fail("installed data file missing: " + name)
     if not os.path.exists(os.path.join(prefix, "share/icons/hicolor/32x32/apps/vorlix.png")):
         fail("installed icon missing")
