@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
-#include <new>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent),
@@ -29,14 +28,7 @@ MainWindow::MainWindow(QWidget *parent)
     userSettingsFileName = homePath + QDir::separator() + ".vorlix" + QDir::separator() + "user.ini";
     settingsFileName = QFile::exists(userSettingsFileName) ? userSettingsFileName
                                                            : QString("default.ini");
-    presetWx = new (std::nothrow) double[500];
-    presetWy = new (std::nothrow) double[500];
-    presetWz = new (std::nothrow) double[500];
-    presetIx = new (std::nothrow) double[500];
-    presetIy = new (std::nothrow) double[500];
-    presetIz = new (std::nothrow) double[500];
-    presetSpeed = new (std::nothrow) double[500];
-    presetIterPerFrame = new (std::nothrow) int[500];
+    allocatePresetArrays();
 
     ui->setupUi(this);
 
@@ -68,14 +60,7 @@ MainWindow::~MainWindow()
 {
     delete ui;
     delete fpsTimer;
-    delete[] presetWx;
-    delete[] presetWy;
-    delete[] presetWz;
-    delete[] presetIx;
-    delete[] presetIy;
-    delete[] presetIz;
-    delete[] presetSpeed;
-    delete[] presetIterPerFrame;
+    releasePresetArrays();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -44,6 +44,7 @@ public:
     QLabel *omegaXLabel;
     QLabel *omegaYLabel;
     QLabel *omegaZLabel;
+    static constexpr int presetCapacity = 500;
     QStringList presetNames;
     double *presetWx, *presetWy, *presetWz;
     double *presetIx, *presetIy, *presetIz;
@@ -60,10 +61,16 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private slots:
-    // Status-bar readout
+    // Kept in this order: it is the order of the window's meta-object methods.
+    void on_actionBackground_color_triggered();
+    void on_Settings_currentIndexChanged(int index);
+    void on_zb_toggled(bool checked);
+    void on_yb_toggled(bool checked);
+    void on_xb_toggled(bool checked);
+    void on_actionLoad_settings_file_triggered();
+    void on_save_clicked();
+    void on_delete_2_clicked();
     void statusbarFPSupdate();
-
-    // Simulation parameters
     void on_speed_valueChanged(double speed);
     void on_WZ_valueChanged(double WZ);
     void on_WY_valueChanged(double WY);
@@ -72,32 +79,16 @@ private slots:
     void on_Iy_valueChanged(double Ly);
     void on_Ix_valueChanged(double Lx);
     void on_pushButton_clicked();
-    void on_iterPerFrame_valueChanged(double iterPerFrame);
-    void on_Ell_toggled(bool checked);
-
-    // Axis traces
-    void on_zb_toggled(bool checked);
-    void on_yb_toggled(bool checked);
-    void on_xb_toggled(bool checked);
-    void on_Draw_toggled(bool checked);
-
-    // Bodies and export
-    void on_actionLoad_triangulated_OBJ_triggered();
     void on_actionLoad_texture_triggered();
-    void on_actionExport_lines_as_OBJ_triggered();
-
-    // Presets
-    void on_Settings_currentIndexChanged(int index);
-    void on_save_clicked();
-    void on_delete_2_clicked();
-    void on_actionLoad_settings_file_triggered();
-
-    // Menu actions
-    void on_actionExport_as_image_triggered();
-    void on_actionLine_width_triggered();
-    void on_actionBackground_color_triggered();
-    void on_action_Info_triggered();
     void on_actionE_xit_triggered();
+    void on_action_Info_triggered();
+    void on_actionLoad_triangulated_OBJ_triggered();
+    void on_iterPerFrame_valueChanged(double iterPerFrame);
+    void on_actionExport_as_image_triggered();
+    void on_actionExport_lines_as_OBJ_triggered();
+    void on_actionLine_width_triggered();
+    void on_Draw_toggled(bool checked);
+    void on_Ell_toggled(bool checked);
 
 private:
     void setButtonState(const char *styleSheet, const QString &text);
@@ -109,6 +100,8 @@ private:
 
     // Presets
     void appendSettings(const vorlix::SettingsFile &settings, const QString &fileName);
+    void allocatePresetArrays();
+    void releasePresetArrays();
     void resetPresetStore();
     bool hasRoomForPreset();
     void loadPreset(int index);

@@ -15,9 +15,6 @@
 
 namespace {
 
-// Entries each preset array is allocated with.
-constexpr int presetCapacity = 500;
-
 void warn(const QString &text)
 {
     QMessageBox::warning(nullptr, MainWindow::tr("Warning"), text);
@@ -114,7 +111,19 @@ bool MainWindow::SaveSettings()
     return false;
 }
 
-void MainWindow::resetPresetStore()
+void MainWindow::allocatePresetArrays()
+{
+    presetWx = new (std::nothrow) double[presetCapacity];
+    presetWy = new (std::nothrow) double[presetCapacity];
+    presetWz = new (std::nothrow) double[presetCapacity];
+    presetIx = new (std::nothrow) double[presetCapacity];
+    presetIy = new (std::nothrow) double[presetCapacity];
+    presetIz = new (std::nothrow) double[presetCapacity];
+    presetSpeed = new (std::nothrow) double[presetCapacity];
+    presetIterPerFrame = new (std::nothrow) int[presetCapacity];
+}
+
+void MainWindow::releasePresetArrays()
 {
     delete[] presetWx;
     delete[] presetWy;
@@ -124,16 +133,14 @@ void MainWindow::resetPresetStore()
     delete[] presetIz;
     delete[] presetSpeed;
     delete[] presetIterPerFrame;
+}
+
+void MainWindow::resetPresetStore()
+{
+    releasePresetArrays();
     presetNames.clear();
     lastPreset = -1;
-    presetWx = new (std::nothrow) double[presetCapacity];
-    presetWy = new (std::nothrow) double[presetCapacity];
-    presetWz = new (std::nothrow) double[presetCapacity];
-    presetIx = new (std::nothrow) double[presetCapacity];
-    presetIy = new (std::nothrow) double[presetCapacity];
-    presetIz = new (std::nothrow) double[presetCapacity];
-    presetSpeed = new (std::nothrow) double[presetCapacity];
-    presetIterPerFrame = new (std::nothrow) int[presetCapacity];
+    allocatePresetArrays();
 }
 
 bool MainWindow::hasRoomForPreset()
