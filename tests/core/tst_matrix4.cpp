@@ -1,4 +1,5 @@
 #include "matrix4.h"
+#include "matrixcompare.h"
 
 #include <QtTest>
 #include <cmath>
@@ -8,28 +9,6 @@ using vorlix::Matrix4;
 Q_DECLARE_METATYPE(Matrix4)
 
 namespace {
-
-// Entries of products of a few rotations are O(1); a few ulps of rounding each.
-constexpr double entryTolerance = 1e-12;
-
-bool nearlyEqual(const Matrix4 &a, const Matrix4 &b, double tolerance = entryTolerance)
-{
-    for (int i = 0; i < 16; ++i)
-        if (!(std::abs(a[i] - b[i]) <= tolerance))
-            return false;
-    return true;
-}
-
-QByteArray describe(const Matrix4 &m)
-{
-    QByteArray text;
-    for (int i = 0; i < 16; ++i)
-        text += QByteArray::number(m[i], 'g', 17) + (i % 4 == 3 ? "; " : ", ");
-    return text;
-}
-
-#define COMPARE_MATRIX(actual, expected)                                                          \
-    QVERIFY2(nearlyEqual(actual, expected), describe(actual) + " != " + describe(expected))
 
 // Written out row by row as a 3×3 rotation, stored column-major with the homogeneous
 // row and column of a pure rotation.

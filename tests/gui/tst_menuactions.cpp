@@ -86,14 +86,12 @@ DialogScript::Step answerSize(int side, SizeDialogSeen *seen = nullptr)
     });
 }
 
-/// Types the name into the save dialog (relative names land in its start directory).
-DialogScript::Step answerFile(const QString &name, QString *startDirectory = nullptr)
+/// A step that chooses `name` in a file dialog, as typed into it.
+DialogScript::Step answerFile(const QString &name, FileDialogSeen *seen = nullptr)
 {
-    return answer<QFileDialog>([name, startDirectory](QFileDialog *dialog) {
-        if (startDirectory)
-            *startDirectory = dialog->directory().absolutePath();
-        dialog->selectFile(name);
-        static_cast<QDialog *>(dialog)->accept();
+    return answer<QFileDialog>([name, seen](QFileDialog *dialog) {
+        recordFileDialog(dialog, seen);
+        chooseFile(dialog, name);
     });
 }
 
@@ -248,8 +246,8 @@ void TestMenuActions::exportSizeDialog()
     f.window.resize(900, 500);
     QCoreApplication::processEvents();
     SizeDialogSeen seen;
-    QString startDirectory;
-    DialogScript script({answerSize(30, &seen), answerFile("small", &startDirectory)});
+    FileDialogSeen fileDialog;
+    DialogScript script({answerSize(30, &seen), answerFile("small", &fileDialog)});
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
 
@@ -257,7 +255,8 @@ void TestMenuActions::exportSizeDialog()
     QCOMPARE(seen.minimum, 1);
     QCOMPARE(seen.maximum, 20000);
     QCOMPARE(seen.step, 10);
-    QCOMPARE(startDirectory, QDir(f.home.path()).absolutePath());
+    QCOMPARE(fileDialog.directory, QDir(f.home.path()).absolutePath());
+    QCOMPARE(fileDialog.acceptMode, QFileDialog::AcceptSave);
     QCOMPARE(QImage(f.inHome("small.png")).size(), QSize(30, 30));
 }
 

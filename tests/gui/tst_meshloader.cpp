@@ -1,7 +1,6 @@
 #include "buttonstyles.h"
 #include "glwidget.h"
 #include "mainwindow.h"
-#include "scenegeometry.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -20,58 +19,14 @@
 
 namespace {
 
-/// A main window on screen in a private home directory.
-struct ShownWindow {
-    ShownWindow() { window.show(); }
-    bool exposed() { return QTest::qWaitForWindowExposed(&window); }
-    QPushButton *startButton() const { return window.findChild<QPushButton *>("pushButton"); }
-    void triggerLoad() const
-    {
-        window.findChild<QAction *>("actionLoad_triangulated_OBJ")->trigger();
-    }
-
-    TemporaryHome home;
-    MainWindow window;
-};
-
-struct DialogSeen {
-    bool shown = false;
-    QString title;
-    QString directory;
-    QStringList filters;
-};
-
-void record(QFileDialog *dialog, DialogSeen *seen)
+QPushButton *startButton(const ShownWindow &shown)
 {
-    *seen = {true, dialog->windowTitle(), dialog->directory().absolutePath(),
-             dialog->nameFilters()};
+    return shown.child<QPushButton>("pushButton");
 }
 
-/// Answers the next file dialog as a user would: the name typed in, then Open.
-/// selectFile() leaves a focused name field alone, hence the focus is taken first.
-void chooseInNextFileDialog(const QString &absolutePath, DialogSeen *seen)
+void triggerLoad(const ShownWindow &shown)
 {
-    onNextModal([absolutePath, seen](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return;
-        record(dialog, seen);
-        if (QWidget *focused = dialog->focusWidget())
-            focused->clearFocus();
-        dialog->selectFile(absolutePath);
-        // QFileDialog's own accept(), which checks that the file exists.
-        static_cast<QDialog *>(dialog)->accept();
-    });
-}
-
-void cancelNextFileDialog(DialogSeen *seen)
-{
-    onNextModal([seen](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            record(dialog, seen);
-            dialog->reject();
-        }
-    });
+    shown.child<QAction>("actionLoad_triangulated_OBJ")->trigger();
 }
 
 bool writeFile(const QString &path, const QByteArray &contents)
@@ -90,11 +45,7 @@ const QByteArray tetrahedron = "# four faces\n"
 QColor drawnColour(GLWidget *view, double x, double y)
 {
     view->updateGL();
-    const QImage frame = view->grabFrameBuffer();
-    const vorlix::Viewport v = vorlix::squareViewport(view->width(), view->height());
-    const int column = v.x + int((x + 1) / 2 * v.side);
-    const int rowFromBottom = v.y + int((y + 1) / 2 * v.side);
-    return frame.pixelColor(column, view->height() - 1 - rowFromBottom);
+    return view->grabFrameBuffer().pixelColor(framePixel(view, x, y));
 }
 
 bool isBodyGrey(QColor c, QColor background)
@@ -149,14 +100,15 @@ void TestMeshLoader::loadReplacesTheView()
     window.findChild<QDoubleSpinBox *>("Ix")->setValue(2.5);
     const QPointer<GLWidget> oldView = window.glWidget;
 
-    DialogSeen dialog;
+    FileDialogSeen dialog;
     chooseInNextFileDialog(path, &dialog);
-    shown.triggerLoad();
+    triggerLoad(shown);
 
     QVERIFY(dialog.shown);
     QCOMPARE(dialog.title, QString("Open triangulated OBJ"));
     QCOMPARE(dialog.directory, QDir::currentPath());
     QCOMPARE(dialog.filters, QStringList({"3D Objects *.obj (*.obj)", "All files (*.*)"}));
+    QCOMPARE(dialog.acceptMode, QFileDialog::AcceptOpen);
 
     QVERIFY(oldView.isNull());
     GLWidget *view = window.glWidget;
@@ -209,7 +161,7 @@ void TestMeshLoader::loadStopsTheSimulation()
     MainWindow &window = shown.window;
     QVERIFY(shown.exposed());
     if (state != "stopped")
-        QTest::mouseClick(shown.startButton(), Qt::LeftButton);
+        QTest::mouseClick(startButton(shown), Qt::LeftButton);
     if (state == "paused by Space")
         QTest::keyClick(window.glWidget, Qt::Key_Space);
     QCOMPARE(window.glWidget->timer->isActive(), state == "running");
@@ -217,16 +169,16 @@ void TestMeshLoader::loadStopsTheSimulation()
     GLWidget *const oldView = window.glWidget;
     const QByteArray oldBody = window.bodyFileName;
 
-    DialogSeen dialog;
+    FileDialogSeen dialog;
     if (choose)
         chooseInNextFileDialog(path, &dialog);
     else
         cancelNextFileDialog(&dialog);
-    shown.triggerLoad();
+    triggerLoad(shown);
     QVERIFY(dialog.shown);
 
-    QCOMPARE(shown.startButton()->text(), QString("Start"));
-    QCOMPARE(shown.startButton()->styleSheet(), QString(ButtonStyle::idle));
+    QCOMPARE(startButton(shown)->text(), QString("Start"));
+    QCOMPARE(startButton(shown)->styleSheet(), QString(ButtonStyle::idle));
     QVERIFY(!window.fpsTimer->isActive());
     QVERIFY(!window.glWidget->timer->isActive());
     QCOMPARE(window.glWidget->pauseState, 0);

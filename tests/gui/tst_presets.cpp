@@ -12,9 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -170,45 +168,6 @@ void pressEnterOn(MainWindow &w, const QString &typed)
     box(w)->setEditText(typed);
     QTest::keyClick(box(w)->lineEdit(), Qt::Key_Return);
 }
-
-void answerOpenDialog(const QString &fileName, MessageBoxAnswer *followingWarning = nullptr)
-{
-    onNextModal([fileName, followingWarning](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return;
-        if (followingWarning)
-            acceptNextMessageBox(followingWarning);
-        dialog->selectFile(fileName);
-        // selectFile leaves a focused name field alone and does not list special files
-        // such as sockets, so the name is also typed in, as a user would.
-        if (auto *nameField = dialog->findChild<QLineEdit *>("fileNameEdit"))
-            nameField->setText(fileName);
-        static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
-    });
-}
-
-/// Makes every file write beyond `bytes` fail (EFBIG instead of the signal) while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited{bytes, previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 /// A socket node: it exists and a file dialog accepts it, but opening it fails even for
 /// root, whom file permissions do not stop.
@@ -442,8 +401,12 @@ void TestPresets::loadSettingsFile()
     writeFile(imported, file);
     MainWindow w;
 
-    answerOpenDialog(imported);
+    FileDialogSeen dialog;
+    chooseInNextFileDialog(imported, &dialog);
     action(w, "actionLoad_settings_file")->trigger();
+
+    QVERIFY(dialog.shown);
+    QCOMPARE(dialog.acceptMode, QFileDialog::AcceptOpen);
 
     QCOMPARE(w.presetNames, namesOf(file));
     QCOMPARE(box(w)->currentIndex(), 0);
@@ -465,11 +428,11 @@ void TestPresets::cancelledLoadChangesNothing()
     const QStringList names = w.presetNames;
     const QString message = w.messageLabel->text();
 
-    onNextModal([](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal))
-            dialog->reject();
-    });
+    FileDialogSeen dialog;
+    cancelNextFileDialog(&dialog);
     action(w, "actionLoad_settings_file")->trigger();
+
+    QVERIFY(dialog.shown);
 
     QCOMPARE(w.presetNames, names);
     QCOMPARE(items(box(w)), names);
@@ -491,7 +454,7 @@ void TestPresets::unreadableFileKeepsStoreAndUserFile()
     box(w)->setCurrentIndex(1);
 
     MessageBoxAnswer warning;
-    answerOpenDialog(chosen, &warning);
+    chooseInNextFileDialog(chosen, nullptr, [&warning] { acceptNextMessageBox(&warning); });
     action(w, "actionLoad_settings_file")->trigger();
 
     QVERIFY(warning.shown);

@@ -21,49 +21,31 @@ namespace {
 
 const QColor background(40, 40, 0);
 
-/// A main window on screen in a private home directory, drawing on a known background
-/// without the ellipsoid.
-struct ShownWindow {
-    ShownWindow()
+/// The main window drawing on a known background without the ellipsoid.
+struct DrawingWindow : ShownWindow {
+    DrawingWindow() : ShownWindow(QSize(900, 700)) {}
+    bool readyToDraw()
     {
-        window.resize(900, 700);
-        window.show();
-    }
-    bool exposed()
-    {
-        if (!QTest::qWaitForWindowExposed(&window))
+        if (!exposed())
             return false;
-        window.findChild<QCheckBox *>("Ell")->setChecked(false);
+        child<QCheckBox>("Ell")->setChecked(false);
         view()->makeCurrent();
         view()->backgroundColor = background;
         view()->changeBackgroundColor();
         return true;
     }
-    GLWidget *view() const { return window.glWidget; }
     void setMoments(double ix, double iy, double iz)
     {
-        window.findChild<QDoubleSpinBox *>("Ix")->setValue(ix);
-        window.findChild<QDoubleSpinBox *>("Iy")->setValue(iy);
-        window.findChild<QDoubleSpinBox *>("Iz")->setValue(iz);
+        child<QDoubleSpinBox>("Ix")->setValue(ix);
+        child<QDoubleSpinBox>("Iy")->setValue(iy);
+        child<QDoubleSpinBox>("Iz")->setValue(iz);
     }
-
-    TemporaryHome home;
-    MainWindow window;
 };
 
 QImage renderedFrame(GLWidget *view)
 {
     view->updateGL();
     return view->grabFrameBuffer();
-}
-
-/// Where the point (x, y) of the view's -1…1 square lands in a grabbed frame.
-QPoint framePixel(const QWidget *view, double x, double y)
-{
-    const vorlix::Viewport v = vorlix::squareViewport(view->width(), view->height());
-    const int column = v.x + int((x + 1) / 2 * v.side);
-    const int rowFromBottom = v.y + int((y + 1) / 2 * v.side);
-    return QPoint(column, view->height() - 1 - rowFromBottom);
 }
 
 /// The frame's pixels inside the part [x0, x1] × [y0, y1] of the view's square.
@@ -230,8 +212,8 @@ void TestRendering::ellipsoidScale()
 
 void TestRendering::frameShowsBackgroundAndGreyBody()
 {
-    ShownWindow shown;
-    QVERIFY(shown.exposed());
+    DrawingWindow shown;
+    QVERIFY(shown.readyToDraw());
     GLWidget *view = shown.view();
     const QImage frame = renderedFrame(view);
     QCOMPARE(frame.size(), view->size());
@@ -277,8 +259,8 @@ void TestRendering::markerColoursMarkTheAxes()
     QFETCH(QRectF, region);
     QFETCH(Hue, hue);
 
-    ShownWindow shown;
-    QVERIFY(shown.exposed());
+    DrawingWindow shown;
+    QVERIFY(shown.readyToDraw());
     GLWidget *view = shown.view();
     view->viewMatrix = viewMatrix;
     const QImage frame = renderedFrame(view);
@@ -318,8 +300,8 @@ void TestRendering::ellipsoidIsTranslucentWhite()
     QFETCH(QPointF, point);
     QFETCH(bool, inside);
 
-    ShownWindow shown;
-    QVERIFY(shown.exposed());
+    DrawingWindow shown;
+    QVERIFY(shown.readyToDraw());
     shown.setMoments(ix, iy, iz);
     GLWidget *view = shown.view();
     const QPoint pixel = framePixel(view, point.x(), point.y());

@@ -17,12 +17,9 @@ const QString omegaHeads[3] = {"<font color=red>&omega;<sub>X</sub>",
                                "<font color=green>&omega;<sub>Y</sub>",
                                "<font color=blue>&omega;<sub>Z</sub>"};
 
-/// A main window on screen in a private home directory.
-struct ShownWindow {
-    ShownWindow() { window.show(); }
-    bool exposed() { return QTest::qWaitForWindowExposed(&window); }
-    GLWidget *view() const { return window.glWidget; }
-    QPushButton *button() const { return window.findChild<QPushButton *>("pushButton"); }
+/// The main window with its status bar readout at hand.
+struct ReadoutWindow : ShownWindow {
+    QPushButton *button() const { return child<QPushButton>("pushButton"); }
     QLabel *omegaLabel(int axis) const
     {
         return axis == 0 ? window.omegaXLabel : axis == 1 ? window.omegaYLabel : window.omegaZLabel;
@@ -35,9 +32,6 @@ struct ShownWindow {
     }
     /// One tick of the once-a-second readout.
     void readout() { QVERIFY(QMetaObject::invokeMethod(&window, "statusbarFPSupdate")); }
-
-    TemporaryHome home;
-    MainWindow window;
 };
 
 QBoxLayout *layoutHolding(QLayout *layout, QWidget *widget)
@@ -76,7 +70,7 @@ private slots:
 
 void StatusReadoutTest::labelsBeforeTheFirstReadout()
 {
-    ShownWindow w;
+    ReadoutWindow w;
     QCOMPARE(w.window.messageLabel->text(), QString());
     QCOMPARE(w.window.fpsLabel->text(), QString("<b>FPS</b>"));
     for (int axis = 0; axis < 3; ++axis)
@@ -85,7 +79,7 @@ void StatusReadoutTest::labelsBeforeTheFirstReadout()
 
 void StatusReadoutTest::labelsSitInTheStatusBarInOrder()
 {
-    ShownWindow w;
+    ReadoutWindow w;
     QVERIFY(w.exposed());
     QStatusBar *bar = w.window.statusBar();
     QBoxLayout *row = layoutHolding(bar->layout(), w.window.messageLabel);
@@ -126,7 +120,7 @@ void StatusReadoutTest::angularVelocityTexts()
     QFETCH(double, omega);
     QFETCH(QString, shown);
 
-    ShownWindow w;
+    ReadoutWindow w;
     GLWidget *view = w.view();
     // One component at a time, so that each label must show its own.
     for (int axis = 0; axis < 3; ++axis) {
@@ -154,7 +148,7 @@ void StatusReadoutTest::tickCountIsShownAndRestarted()
 {
     QFETCH(int, ticks);
 
-    ShownWindow w;
+    ReadoutWindow w;
     w.view()->frameCounter = ticks;
     w.readout();
     QCOMPARE(w.window.fpsLabel->text(), "<b>FPS: " + QString::number(ticks) + "</b>");
@@ -177,7 +171,7 @@ void StatusReadoutTest::estimateMovesAQuarterOfTheWay()
     QFETCH(double, previous);
     QFETCH(int, ticks);
 
-    ShownWindow w;
+    ReadoutWindow w;
     w.view()->timePerFrame = previous;
     w.view()->frameCounter = ticks;
     w.readout();
@@ -186,7 +180,7 @@ void StatusReadoutTest::estimateMovesAQuarterOfTheWay()
 
 void StatusReadoutTest::estimateConvergesAtASteadyRate()
 {
-    ShownWindow w;
+    ReadoutWindow w;
     const int ticksPerSecond = 60;
     const double measured = 1.0 / ticksPerSecond;
     double distance = qAbs(w.view()->timePerFrame - measured);
@@ -204,7 +198,7 @@ void StatusReadoutTest::estimateConvergesAtASteadyRate()
 
 void StatusReadoutTest::secondWithoutTicksKeepsTheEstimate()
 {
-    ShownWindow w;
+    ReadoutWindow w;
     w.view()->timePerFrame = 0.007;
     w.view()->frameCounter = 0;
     w.readout();
@@ -218,7 +212,7 @@ void StatusReadoutTest::secondWithoutTicksKeepsTheEstimate()
 
 void StatusReadoutTest::keyboardPauseTurnsTheButtonYellowThenOrange()
 {
-    ShownWindow w;
+    ReadoutWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     QTest::mouseClick(w.button(), Qt::LeftButton);

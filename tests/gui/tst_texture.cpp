@@ -102,37 +102,6 @@ struct ShownView {
     GLWidget view;
 };
 
-/// Puts `absolutePath` into the dialog's name field and accepts it, as a user typing it
-/// would. selectFile() leaves a focused name field alone, hence the focus is taken first.
-void chooseFile(QFileDialog *dialog, const QString &absolutePath)
-{
-    if (QWidget *focused = dialog->focusWidget())
-        focused->clearFocus();
-    dialog->selectFile(absolutePath);
-    static_cast<QDialog *>(dialog)->accept();
-}
-
-/// Answers the next file dialog with `absolutePath` (empty: cancels it).
-void answerOpenDialog(const QString &absolutePath, QString *title = nullptr,
-                      QString *directory = nullptr, QStringList *filters = nullptr)
-{
-    onNextModal([=](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return;
-        if (title)
-            *title = dialog->windowTitle();
-        if (directory)
-            *directory = dialog->directory().absolutePath();
-        if (filters)
-            *filters = dialog->nameFilters();
-        if (absolutePath.isEmpty())
-            dialog->reject();
-        else
-            chooseFile(dialog, absolutePath);
-    });
-}
-
 } // namespace
 
 class TestTexture : public QObject
@@ -289,16 +258,18 @@ void TestTexture::loadingAnImageMakesTheSphereTheBody()
     startSimulation();
     const QPointer<GLWidget> oldView = window->glWidget;
 
-    QString title, directory;
-    QStringList filters;
-    answerOpenDialog(picture, &title, &directory, &filters);
+    FileDialogSeen dialog;
+    chooseInNextFileDialog(picture, &dialog);
     trigger("actionLoad_texture");
 
-    QCOMPARE(title, QString("Select image for texture"));
-    QCOMPARE(directory, QDir::current().absolutePath());
-    QCOMPARE(filters, QStringList({"Images (*.bmp *.gif *.jpg *.jpeg *.png *.pbm *.pgm *.ppm "
-                                   "*.tiff *.xbm *.xpm)",
-                                   "All files (*.*)"}));
+    QVERIFY(dialog.shown);
+    QCOMPARE(dialog.title, QString("Select image for texture"));
+    QCOMPARE(dialog.directory, QDir::current().absolutePath());
+    QCOMPARE(dialog.filters,
+             QStringList({"Images (*.bmp *.gif *.jpg *.jpeg *.png *.pbm *.pgm *.ppm "
+                          "*.tiff *.xbm *.xpm)",
+                          "All files (*.*)"}));
+    QCOMPARE(dialog.acceptMode, QFileDialog::AcceptOpen);
     QVERIFY(oldView.isNull());
     QVERIFY(window->bodyFileName.isEmpty());
     QCOMPARE(window->textureFileName, picture);
@@ -325,12 +296,7 @@ void TestTexture::fileThatIsNoImageIsRefused()
     const QPointer<GLWidget> oldView = window->glWidget;
 
     MessageBoxAnswer warning;
-    onNextModal([path, &warning](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            acceptNextMessageBox(&warning);
-            chooseFile(dialog, path);
-        }
-    });
+    chooseInNextFileDialog(path, nullptr, [&warning] { acceptNextMessageBox(&warning); });
     trigger("actionLoad_texture");
 
     QVERIFY(warning.shown);
@@ -348,9 +314,11 @@ void TestTexture::cancelKeepsTheBodyAndStopsTheSimulation()
     startSimulation();
     const QPointer<GLWidget> oldView = window->glWidget;
 
-    answerOpenDialog(QString());
+    FileDialogSeen dialog;
+    cancelNextFileDialog(&dialog);
     trigger("actionLoad_texture");
 
+    QVERIFY(dialog.shown);
     QCOMPARE(window->glWidget, oldView.data());
     QCOMPARE(window->bodyFileName, QByteArray("cylinder.obj"));
     QCOMPARE(window->textureFileName, QString());
@@ -364,17 +332,17 @@ void TestTexture::textureAndMeshLoadersReplaceEachOther()
     const QString picture = writeImage("globe.png", halves(Qt::red, Qt::blue));
     const QString mesh = QDir::current().absoluteFilePath("cylinder.obj");
 
-    answerOpenDialog(picture);
+    chooseInNextFileDialog(picture);
     trigger("actionLoad_texture");
     QCOMPARE(window->textureFileName, picture);
 
-    answerOpenDialog(mesh);
+    chooseInNextFileDialog(mesh);
     trigger("actionLoad_triangulated_OBJ");
     QCOMPARE(window->bodyFileName, mesh.toUtf8());
     QCOMPARE(window->textureFileName, QString());
     QCOMPARE(window->glWidget->textureFileName, QString());
 
-    answerOpenDialog(picture);
+    chooseInNextFileDialog(picture);
     trigger("actionLoad_texture");
     QVERIFY(window->bodyFileName.isEmpty());
     QVERIFY(window->glWidget->bodyFileName.isEmpty());

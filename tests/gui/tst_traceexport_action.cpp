@@ -10,9 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <algorithm>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -46,48 +44,16 @@ protected:
     }
 };
 
-/// Puts `absolutePath` into the dialog's name field and accepts it, as a user typing it
-/// would. selectFile() leaves a focused name field alone, hence the focus is taken first.
-void chooseFile(QFileDialog *dialog, const QString &absolutePath)
-{
-    if (QWidget *focused = dialog->focusWidget())
-        focused->clearFocus();
-    dialog->selectFile(absolutePath);
-    static_cast<QDialog *>(dialog)->accept();
-}
-
-struct SaveDialogSeen {
-    bool shown = false;
-    QString title;
-    QString directory;
-    QStringList filters;
-};
-
 /// Answers the next file dialog with `absolutePath`; confirms replacing an existing file.
-void answerSaveDialog(const QString &absolutePath, SaveDialogSeen *seen = nullptr)
+void answerSaveDialog(const QString &absolutePath, FileDialogSeen *seen = nullptr)
 {
-    onNextModal([absolutePath, seen](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return;
-        if (seen)
-            *seen = {true, dialog->windowTitle(), dialog->directory().absolutePath(),
-                     dialog->nameFilters()};
+    chooseInNextFileDialog(absolutePath, seen, [absolutePath] {
         if (QFileInfo::exists(absolutePath)) {
             onNextModal([](QWidget *question) {
                 if (auto *box = qobject_cast<QMessageBox *>(question))
                     box->button(QMessageBox::Yes)->click();
             });
         }
-        chooseFile(dialog, absolutePath);
-    });
-}
-
-void cancelNextFileDialog()
-{
-    onNextModal([](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal))
-            dialog->reject();
     });
 }
 
@@ -116,28 +82,6 @@ int vertexLines(const QByteArray &text)
 {
     return text.count("\nv ");
 }
-
-/// Lets no file grow beyond `bytes` while it lives: writes past it fail as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited{bytes, previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -211,7 +155,7 @@ void TestTraceExportAction::writesTheShownTraces()
     setRecorded(view->zLines, view->zLinesIndex, {0, 0, -1});
     const QString fileName = exportDir->path() + "/traces.obj";
 
-    SaveDialogSeen dialog;
+    FileDialogSeen dialog;
     answerSaveDialog(fileName, &dialog);
     triggerExport();
 
@@ -219,6 +163,7 @@ void TestTraceExportAction::writesTheShownTraces()
     QCOMPARE(dialog.title, QString("Export lines as OBJ"));
     QCOMPARE(dialog.directory, QDir(home->path()).absolutePath());
     QCOMPARE(dialog.filters, QStringList({"3D Objects *.obj (*.obj)", "All files (*.*)"}));
+    QCOMPARE(dialog.acceptMode, QFileDialog::AcceptSave);
     QCOMPARE(contents(fileName), QByteArray("#vorlix export:\n"
                                             "o XLine\n"
                                             "v 1.000000 0.000000 0.000000\n"
@@ -287,9 +232,11 @@ void TestTraceExportAction::allAxesOffOpensNoDialog()
 
 void TestTraceExportAction::cancelWritesNothing()
 {
-    cancelNextFileDialog();
+    FileDialogSeen dialog;
+    cancelNextFileDialog(&dialog);
     triggerExport();
 
+    QVERIFY(dialog.shown);
     QVERIFY(exportedEntries().isEmpty());
 }
 
@@ -352,12 +299,8 @@ void TestTraceExportAction::fullDiskKeepsThePreviousFile()
     setRecorded(view->xLines, view->xLinesIndex, manyPoints(30000));
 
     MessageBoxAnswer warning;
-    onNextModal([this, &warning](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            acceptNextMessageBox(&warning);
-            chooseFile(dialog, exportDir->path() + "/kept");
-        }
-    });
+    chooseInNextFileDialog(exportDir->path() + "/kept", nullptr,
+                           [&warning] { acceptNextMessageBox(&warning); });
     {
         FileSizeLimit limit(64 * 1024);
         triggerExport();

@@ -84,29 +84,6 @@ QImage frameWithoutTraces(GLWidget *view)
     return frame;
 }
 
-/// A main window on screen in a private home directory, its view ready to paint.
-struct ShownWindow {
-    ShownWindow() { window.show(); }
-    bool exposed() { return QTest::qWaitForWindowExposed(&window); }
-    GLWidget *view() const { return window.glWidget; }
-    template<class T>
-    T *child(const char *name) const { return window.findChild<T *>(name); }
-    void click(const char *button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
-
-    TemporaryHome home;
-    MainWindow window;
-};
-
-void drag(QWidget *target, QPoint from, const QVector<QPoint> &path)
-{
-    QWidget *top = target->window();
-    QWindow *window = top->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, target->mapTo(top, from));
-    for (const QPoint &p : path)
-        QTest::mouseMove(window, target->mapTo(top, p));
-    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, target->mapTo(top, path.last()));
-}
-
 void addAxisRows()
 {
     QTest::addColumn<int>("axis");

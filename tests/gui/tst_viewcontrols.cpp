@@ -1,5 +1,6 @@
 #include "glwidget.h"
 #include "mainwindow.h"
+#include "../core/matrixcompare.h"
 #include "matrix4.h"
 #include "testsupport.h"
 
@@ -14,69 +15,17 @@
 
 using vorlix::Matrix4;
 
-
 namespace {
-
-// Expected matrices are at most a hundred double-precision rotations composed; rounding
-// leaves errors of a few ulps per product on entries no larger than 1.
-constexpr double matrixTolerance = 1e-12;
-
-double largestDifference(const Matrix4 &a, const Matrix4 &b)
-{
-    double largest = 0;
-    for (int i = 0; i < 16; ++i)
-        largest = qMax(largest, qAbs(a[i] - b[i]));
-    return largest;
-}
-
-QByteArray mismatch(const Matrix4 &actual, const Matrix4 &expected)
-{
-    QString text = "largest difference " + QString::number(largestDifference(actual, expected));
-    for (int i = 0; i < 16; ++i)
-        text += QString("\n  [%1] %2 expected %3").arg(i).arg(actual[i], 0, 'g', 17).arg(expected[i], 0, 'g', 17);
-    return text.toUtf8();
-}
-
-#define COMPARE_MATRIX(actual, expected)                                                     \
-    QVERIFY2(largestDifference(actual, expected) <= matrixTolerance,                         \
-             mismatch(actual, expected).constData())
 
 Matrix4 turnAbout(int axis, double degrees)
 {
     return vorlix::rotation(degrees, axis == 0, axis == 1, axis == 2);
 }
 
-/// A main window on screen in a private home directory, its view ready to paint.
-struct ShownWindow {
-    ShownWindow() { window.show(); }
-    bool exposed() { return QTest::qWaitForWindowExposed(&window); }
-    GLWidget *view() const { return window.glWidget; }
-    template<class T>
-    T *child(const char *name) const { return window.findChild<T *>(name); }
-    /// Every repaint with the X trace shown adds one point: a repaint counter.
+/// Every repaint with the X trace shown adds one point: a repaint counter.
+struct CountingWindow : ShownWindow {
     int repaints() const { return GLWidget::tracePointCount(view()->xLinesIndex); }
-
-    TemporaryHome home;
-    MainWindow window;
 };
-
-// Mouse events through the window, as the windowing system delivers them: the press
-// grabs the mouse, and moves reach the view only while a button is held.
-void drag(QWidget *target, QPoint from, const QVector<QPoint> &path)
-{
-    QWidget *top = target->window();
-    QWindow *window = top->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, target->mapTo(top, from));
-    for (const QPoint &p : path)
-        QTest::mouseMove(window, target->mapTo(top, p));
-    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, target->mapTo(top, path.last()));
-}
-
-void clickThroughWindow(QWidget *target, QPoint at)
-{
-    QWidget *top = target->window();
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, target->mapTo(top, at));
-}
 
 } // namespace
 
@@ -118,7 +67,7 @@ void ViewControlsTest::bodyTurnKeys()
     QFETCH(Qt::Key, key);
     QFETCH(int, bodyAxis);
 
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     const Matrix4 start = vorlix::rotation(40, 1, 2, 3);
@@ -135,9 +84,9 @@ void ViewControlsTest::bodyTurnKeys()
     const double c = qCos(qDegreesToRadians(2.0));
     const double s = qSin(qDegreesToRadians(2.0));
     for (int row = 0; row < 3; ++row) {
-        QVERIFY(qAbs(column(turned, bodyAxis, row) - column(start, bodyAxis, row)) < matrixTolerance);
+        QVERIFY(qAbs(column(turned, bodyAxis, row) - column(start, bodyAxis, row)) < entryTolerance);
         const double expected = c * column(start, bodyAxis + 1, row) + s * column(start, bodyAxis + 2, row);
-        QVERIFY(qAbs(column(turned, bodyAxis + 1, row) - expected) < matrixTolerance);
+        QVERIFY(qAbs(column(turned, bodyAxis + 1, row) - expected) < entryTolerance);
     }
     QCOMPARE(view->turnAngle, 0.0);
 
@@ -180,7 +129,7 @@ void ViewControlsTest::viewTurnKeys()
     QFETCH(int, screenAxis);
     QFETCH(double, degrees);
 
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     const Matrix4 start = vorlix::rotation(30, 1, 1, 0);
@@ -215,7 +164,7 @@ void ViewControlsTest::otherKeysOnlyRepaint()
 {
     QFETCH(Qt::Key, key);
 
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     w.child<QCheckBox>("Draw")->setChecked(true);
@@ -250,7 +199,7 @@ void ViewControlsTest::zoomKeysUndoEachOther()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
 
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     const float start = view->zoom;
@@ -340,7 +289,7 @@ void ViewControlsTest::wheel()
     QFETCH(double, zoomFactor);
     QFETCH(bool, repaints);
 
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     w.child<QCheckBox>("Draw")->setChecked(true);
@@ -361,7 +310,7 @@ void ViewControlsTest::wheel()
 
 void ViewControlsTest::spacePausesAndResumesARunningView()
 {
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     QTest::mouseClick(w.child<QPushButton>("pushButton"), Qt::LeftButton);
@@ -398,7 +347,7 @@ void ViewControlsTest::spaceResetsAStoppedView()
 {
     QFETCH(QStringList, before);
 
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     for (const QString &step : before) {
@@ -436,7 +385,7 @@ void ViewControlsTest::spaceResetsAStoppedView()
 
 void ViewControlsTest::keysNeedTheFocusAClickGives()
 {
-    ShownWindow w;
+    CountingWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
     w.child<QCheckBox>("Draw")->setChecked(true);
