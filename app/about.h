@@ -7,8 +7,7 @@ class Ui_about;
 
 /// The Help menu's dialog: version, key help and Euler's equations. It is translated once,
 /// when it is built.
-class about : public QDialog
-{
+class about : public QDialog {
     Q_OBJECT
 
 public:

@@ -10,8 +10,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QTranslator programTranslator;
     QTranslator standardTranslator;
-    installTranslations(application, QLocale::system().name(), programTranslator,
-                        standardTranslator);
+    installTranslations(
+        application, QLocale::system().name(), programTranslator, standardTranslator);
 
     MainWindow window;
     window.show();

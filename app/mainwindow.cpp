@@ -17,17 +17,21 @@ MainWindow::MainWindow(QWidget *parent)
       bodyFileName("cylinder.obj"),
       textureFileName(""),
       fpsTimer(nullptr),
-      messageLabel(nullptr), fpsLabel(nullptr),
-      omegaXLabel(nullptr), omegaYLabel(nullptr), omegaZLabel(nullptr),
+      messageLabel(nullptr),
+      fpsLabel(nullptr),
+      omegaXLabel(nullptr),
+      omegaYLabel(nullptr),
+      omegaZLabel(nullptr),
       lastPreset(-1),
       homeDir(QDir::homePath()),
       homePath(QDir::homePath()),
       backgroundColor(Qt::black),
       lineWidth(1)
 {
-    userSettingsFileName = homePath + QDir::separator() + ".vorlix" + QDir::separator() + "user.ini";
-    settingsFileName = QFile::exists(userSettingsFileName) ? userSettingsFileName
-                                                           : QString("default.ini");
+    userSettingsFileName
+        = homePath + QDir::separator() + ".vorlix" + QDir::separator() + "user.ini";
+    settingsFileName
+        = QFile::exists(userSettingsFileName) ? userSettingsFileName : QString("default.ini");
     allocatePresetArrays();
 
     ui->setupUi(this);

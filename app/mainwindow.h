@@ -12,12 +12,13 @@ class GLWidget;
 class QLabel;
 class QTimer;
 class Ui_MainWindowClass;
-namespace vorlix { struct SettingsFile; }
+namespace vorlix {
+struct SettingsFile;
+}
 
 /// The one window: the parameter panel, the 3-D view, the status-bar readout and the
 /// preset store. Its slots are connected to the form by object name.
-class MainWindow : public QMainWindow
-{
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:

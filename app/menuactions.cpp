@@ -27,14 +27,14 @@ void MainWindow::on_actionExport_as_image_triggered()
 {
     bool accepted = false;
     const int side = QInputDialog::getInt(this, tr("Export options"), tr("Width in pixels:"),
-                                          glWidget->width(), 1, 20000, 10, &accepted);
+        glWidget->width(), 1, 20000, 10, &accepted);
     if (!accepted)
         return;
     // Taken now, so the picture shows the moment the size was confirmed.
     const QImage image = glWidget->renderSquareImage(side);
 
-    QString fileName = QFileDialog::getSaveFileName(this, tr("Export as image"), homePath,
-                                                    tr("Images *.png (*.png)"));
+    QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Export as image"), homePath, tr("Images *.png (*.png)"));
     if (fileName.isNull())
         return;
     fileName = withPngSuffix(fileName);
@@ -47,13 +47,12 @@ void MainWindow::on_actionExport_as_image_triggered()
 void MainWindow::on_actionLine_width_triggered()
 {
     glWidget->makeCurrent();
-    GLfloat range[2] = {1.0f, 1.0f};
+    GLfloat range[2] = { 1.0f, 1.0f };
     glGetFloatv(GL_ALIASED_LINE_WIDTH_RANGE, range);
 
     bool accepted = false;
-    const double width = QInputDialog::getDouble(this, tr("Line width"), tr("Pixels:"),
-                                                 glWidget->lineWidth, 1.0, range[1], 0,
-                                                 &accepted);
+    const double width = QInputDialog::getDouble(
+        this, tr("Line width"), tr("Pixels:"), glWidget->lineWidth, 1.0, range[1], 0, &accepted);
     if (!accepted)
         return;
     lineWidth = float(width);
@@ -83,7 +82,7 @@ void MainWindow::on_action_Info_triggered()
     // The size it will be shown at, so that it is centred as it appears.
     dialog->adjustSize();
     dialog->move(int(x() + width() * 0.5 - dialog->width() * 0.5),
-                 int(y() + height() * 0.5 - dialog->height() * 0.5));
+        int(y() + height() * 0.5 - dialog->height() * 0.5));
     dialog->show();
 }
 

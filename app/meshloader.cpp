@@ -8,9 +8,8 @@
 void MainWindow::on_actionLoad_triangulated_OBJ_triggered()
 {
     stopSimulation();
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open triangulated OBJ"), QDir::currentPath(),
-        tr("3D Objects *.obj (*.obj);;All files (*.*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open triangulated OBJ"),
+        QDir::currentPath(), tr("3D Objects *.obj (*.obj);;All files (*.*)"));
     if (path.isNull())
         return;
     bodyFileName = path.toUtf8();

@@ -147,7 +147,7 @@ bool MainWindow::hasRoomForPreset()
 {
     // A failed allocation leaves no room at all rather than a null array to write to.
     const bool allocated = presetWx && presetWy && presetWz && presetIx && presetIy && presetIz
-                           && presetSpeed && presetIterPerFrame;
+        && presetSpeed && presetIterPerFrame;
     return allocated && lastPreset + 1 < presetCapacity;
 }
 
@@ -247,9 +247,8 @@ void MainWindow::on_delete_2_clicked()
 
 void MainWindow::on_actionLoad_settings_file_triggered()
 {
-    const QString fileName = QFileDialog::getOpenFileName(
-        this, tr("Open settings file"), QDir::currentPath(),
-        tr("Settings *.ini (*.ini);;All files (*.*)"));
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Open settings file"),
+        QDir::currentPath(), tr("Settings *.ini (*.ini);;All files (*.*)"));
     if (fileName.isNull())
         return;
 
@@ -269,7 +268,7 @@ void MainWindow::on_actionLoad_settings_file_triggered()
     glWidget->changeLineWidth();
     glWidget->updateGL();
 
-    messageLabel->setText("<small>" + tr("settings ") + fileName + tr(" loaded", "settings")
-                          + "</small>");
+    messageLabel->setText(
+        "<small>" + tr("settings ") + fileName + tr(" loaded", "settings") + "</small>");
     SaveSettings();
 }

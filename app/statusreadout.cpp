@@ -37,9 +37,12 @@ void MainWindow::statusbarFPSupdate()
     glWidget->frameCounter = 0;
 
     fpsLabel->setText("<b>FPS: " + QString::number(ticks) + "</b>");
-    omegaXLabel->setText(omegaXPrefix + " = " + QString::number(glWidget->omegaX, 'g', 6) + "</font>");
-    omegaYLabel->setText(omegaYPrefix + " = " + QString::number(glWidget->omegaY, 'g', 6) + "</font>");
-    omegaZLabel->setText(omegaZPrefix + " = " + QString::number(glWidget->omegaZ, 'g', 6) + "</font>");
+    omegaXLabel->setText(
+        omegaXPrefix + " = " + QString::number(glWidget->omegaX, 'g', 6) + "</font>");
+    omegaYLabel->setText(
+        omegaYPrefix + " = " + QString::number(glWidget->omegaY, 'g', 6) + "</font>");
+    omegaZLabel->setText(
+        omegaZPrefix + " = " + QString::number(glWidget->omegaZ, 'g', 6) + "</font>");
 
     // Move the seconds-per-tick estimate a quarter of the way to the last second's
     // measurement. A second without a tick measures nothing, so the estimate stays.

@@ -8,9 +8,10 @@
 void MainWindow::on_actionLoad_texture_triggered()
 {
     stopSimulation();
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Select image for texture"), QDir::currentPath(),
-        tr("Images (*.bmp *.gif *.jpg *.jpeg *.png *.pbm *.pgm *.ppm *.tiff *.xbm *.xpm);;All files (*.*)"));
+    const QString path
+        = QFileDialog::getOpenFileName(this, tr("Select image for texture"), QDir::currentPath(),
+            tr("Images (*.bmp *.gif *.jpg *.jpeg *.png *.pbm *.pgm *.ppm *.tiff *.xbm *.xpm);;All "
+               "files (*.*)"));
     if (path.isNull())
         return;
     // The new view reads the image only when it first draws, and could then only fall
@@ -22,6 +23,6 @@ void MainWindow::on_actionLoad_texture_triggered()
     bodyFileName = "";
     textureFileName = path;
     replaceView();
-    messageLabel->setText("<small>" + tr("texture ") + path + tr(" loaded", "texture")
-                          + "</small>");
+    messageLabel->setText(
+        "<small>" + tr("texture ") + path + tr(" loaded", "texture") + "</small>");
 }

@@ -5,7 +5,7 @@
 #include <QTranslator>
 
 bool installTranslations(QCoreApplication &application, const QString &localeName,
-                         QTranslator &program, QTranslator &standard)
+    QTranslator &program, QTranslator &standard)
 {
     bool loaded = false;
     if (localeName == QLatin1String("ru_RU")) {

@@ -10,6 +10,6 @@ class QTranslator;
 /// English), then installs both, the program's first. Empty translators change nothing.
 /// Returns whether both catalogues were loaded.
 bool installTranslations(QCoreApplication &application, const QString &localeName,
-                         QTranslator &program, QTranslator &standard);
+    QTranslator &program, QTranslator &standard);
 
 #endif

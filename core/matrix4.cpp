@@ -7,12 +7,12 @@ namespace vorlix {
 
 Matrix4 identityMatrix()
 {
-    return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    return { 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1 };
 }
 
 Matrix4 multiply(const Matrix4 &a, const Matrix4 &b)
 {
-    Matrix4 p{};
+    Matrix4 p {};
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 4; ++r) {
             double sum = 0;
@@ -35,10 +35,9 @@ Matrix4 rotation(double angleDegrees, double x, double y, double z)
     const double c = std::cos(radians);
     const double s = std::sin(radians);
     const double t = 1 - c;
-    return {x * x * t + c,     y * x * t + z * s, x * z * t - y * s, 0,
-            x * y * t - z * s, y * y * t + c,     y * z * t + x * s, 0,
-            x * z * t + y * s, y * z * t - x * s, z * z * t + c,     0,
-            0,                 0,                 0,                 1};
+    return { x * x * t + c, y * x * t + z * s, x * z * t - y * s, 0, x * y * t - z * s,
+        y * y * t + c, y * z * t + x * s, 0, x * z * t + y * s, y * z * t - x * s, z * z * t + c, 0,
+        0, 0, 0, 1 };
 }
 
 double orthonormalityError(const Matrix4 &m)

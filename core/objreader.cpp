@@ -140,8 +140,7 @@ bool readInteger(const char *&p, const char *end, long long &value)
 }
 
 // Calls visit(begin, end) for every line, without its '\n'; a last line without one too.
-template <typename Visit>
-void forEachLine(const char *data, std::size_t size, Visit visit)
+template<typename Visit> void forEachLine(const char *data, std::size_t size, Visit visit)
 {
     const char *p = data;
     const char *const end = data + size;
@@ -159,7 +158,7 @@ void forEachLine(const char *data, std::size_t size, Visit visit)
 
 void appendVertex(const char *p, const char *end, std::vector<float> &vertices)
 {
-    float xyz[3] = {0, 0, 0};
+    float xyz[3] = { 0, 0, 0 };
     for (float &coordinate : xyz)
         if (!readFloat(p, end, coordinate))
             break;
@@ -168,7 +167,7 @@ void appendVertex(const char *p, const char *end, std::vector<float> &vertices)
 
 void appendFaceIfValid(const char *p, const char *end, int vertexCount, std::vector<int> &faces)
 {
-    long long numbers[3] = {0, 0, 0};
+    long long numbers[3] = { 0, 0, 0 };
     for (long long &n : numbers)
         if (!readInteger(p, end, n))
             break;
@@ -181,17 +180,17 @@ void appendFaceIfValid(const char *p, const char *end, int vertexCount, std::vec
 
 void appendNormal(const float *a, const float *b, const float *c, std::vector<float> &normals)
 {
-    const double u[3] = {double(a[0]) - b[0], double(a[1]) - b[1], double(a[2]) - b[2]};
-    const double w[3] = {double(a[0]) - c[0], double(a[1]) - c[1], double(a[2]) - c[2]};
-    const double n[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2],
-                         u[0] * w[1] - u[1] * w[0]};
+    const double u[3] = { double(a[0]) - b[0], double(a[1]) - b[1], double(a[2]) - b[2] };
+    const double w[3] = { double(a[0]) - c[0], double(a[1]) - c[1], double(a[2]) - c[2] };
+    const double n[3]
+        = { u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0] };
     const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
     if (length == 0) {
-        normals.insert(normals.end(), {1.0f, 0.0f, 0.0f});
+        normals.insert(normals.end(), { 1.0f, 0.0f, 0.0f });
         return;
     }
-    normals.insert(normals.end(),
-                   {float(n[0] / length), float(n[1] / length), float(n[2] / length)});
+    normals.insert(
+        normals.end(), { float(n[0] / length), float(n[1] / length), float(n[2] / length) });
 }
 
 } // namespace
@@ -238,7 +237,7 @@ ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
     const float *v = mesh.vertices.data();
     for (std::size_t i = 0; i < mesh.faces.size(); i += 3)
         appendNormal(v + 3 * std::size_t(mesh.faces[i]), v + 3 * std::size_t(mesh.faces[i + 1]),
-                     v + 3 * std::size_t(mesh.faces[i + 2]), mesh.normals);
+            v + 3 * std::size_t(mesh.faces[i + 2]), mesh.normals);
     return mesh;
 }
 

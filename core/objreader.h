@@ -10,11 +10,11 @@ namespace vorlix {
 
 /// A triangulated mesh read from OBJ text.
 struct ObjMesh {
-    int vertexCount = 0;         ///< lines that begin with "v" (also "vn", "vt", "vp")
-    int faceCount = 0;           ///< lines that begin with "f"
+    int vertexCount = 0; ///< lines that begin with "v" (also "vn", "vt", "vp")
+    int faceCount = 0; ///< lines that begin with "f"
     std::vector<float> vertices; ///< x, y, z of each vertex line, in file order
-    std::vector<int> faces;      ///< three 0-based vertex indices per triangle that is drawn
-    std::vector<float> normals;  ///< unit normal (x, y, z) per triangle of `faces`
+    std::vector<int> faces; ///< three 0-based vertex indices per triangle that is drawn
+    std::vector<float> normals; ///< unit normal (x, y, z) per triangle of `faces`
 
     int triangleCount() const { return int(faces.size() / 3); }
 };

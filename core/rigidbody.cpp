@@ -6,13 +6,13 @@ namespace vorlix {
 
 Vector3 eulerCoefficients(double inertiaX, double inertiaY, double inertiaZ)
 {
-    return {(inertiaZ - inertiaY) / inertiaX, (inertiaX - inertiaZ) / inertiaY,
-            (inertiaY - inertiaX) / inertiaZ};
+    return { (inertiaZ - inertiaY) / inertiaX, (inertiaX - inertiaZ) / inertiaY,
+        (inertiaY - inertiaX) / inertiaZ };
 }
 
 Vector3 eulerIncrement(const Vector3 &c, const Vector3 &w, double h)
 {
-    return {-c.x * w.y * w.z * h, -c.y * w.x * w.z * h, -c.z * w.x * w.y * h};
+    return { -c.x * w.y * w.z * h, -c.y * w.x * w.z * h, -c.z * w.x * w.y * h };
 }
 
 namespace {
@@ -54,8 +54,8 @@ void integrateFrame(RigidBodyState &state, double timePerFrame, int subSteps)
         state.omega.x += state.lastIncrement.x;
         state.omega.y += state.lastIncrement.y;
         state.omega.z += state.lastIncrement.z;
-        turnAboutBodyAxes(state.orientation,
-                          {state.omega.x * f, state.omega.y * f, state.omega.z * f});
+        turnAboutBodyAxes(
+            state.orientation, { state.omega.x * f, state.omega.y * f, state.omega.z * f });
     }
 }
 

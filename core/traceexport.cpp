@@ -11,8 +11,7 @@ namespace {
 // enough that an export of millions of points never holds its whole text in memory.
 constexpr int chunkSize = 1 << 20;
 
-class ChunkedWriter
-{
+class ChunkedWriter {
 public:
     explicit ChunkedWriter(QIODevice *device) : device(device) { chunk.reserve(chunkSize + 128); }
 
@@ -44,8 +43,8 @@ QByteArray coordinate(double value)
     return QByteArray::number(value, 'f', 6);
 }
 
-bool writeTrace(ChunkedWriter &out, const char *objectLine, const RecordedTrace &trace,
-                qint64 &verticesBefore)
+bool writeTrace(
+    ChunkedWriter &out, const char *objectLine, const RecordedTrace &trace, qint64 &verticesBefore)
 {
     out.append(objectLine);
     const qint64 count = trace.points && trace.pointCount > 0 ? trace.pointCount : 0;
@@ -76,8 +75,8 @@ bool writeTrace(ChunkedWriter &out, const char *objectLine, const RecordedTrace 
 
 } // namespace
 
-bool writeTracesAsObj(QIODevice *device, const RecordedTrace &x, const RecordedTrace &y,
-                      const RecordedTrace &z)
+bool writeTracesAsObj(
+    QIODevice *device, const RecordedTrace &x, const RecordedTrace &y, const RecordedTrace &z)
 {
     ChunkedWriter out(device);
     out.append("#vorlix export:\n");

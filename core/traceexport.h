@@ -8,8 +8,8 @@ namespace vorlix {
 /// One axis trace as the view recorded it: `pointCount` consecutive (x, y, z) triples.
 struct RecordedTrace {
     const double *points = nullptr; ///< null when the buffer could not be allocated
-    int pointCount = 0;             ///< only these points are read; a null buffer has none
-    bool shown = false;             ///< only shown traces are written
+    int pointCount = 0; ///< only these points are read; a null buffer has none
+    bool shown = false; ///< only shown traces are written
 };
 
 /// Writes the shown traces of the X, Y and Z axes, in that order, as Wavefront OBJ
@@ -21,8 +21,8 @@ struct RecordedTrace {
 ///
 /// The text goes to `device` in large chunks, so memory stays small for long traces.
 /// Returns false, and stops writing, as soon as the device does not take a chunk whole.
-bool writeTracesAsObj(QIODevice *device, const RecordedTrace &x, const RecordedTrace &y,
-                      const RecordedTrace &z);
+bool writeTracesAsObj(
+    QIODevice *device, const RecordedTrace &x, const RecordedTrace &y, const RecordedTrace &z);
 
 } // namespace vorlix
 

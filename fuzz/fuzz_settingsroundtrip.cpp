@@ -35,9 +35,8 @@ bool same(double a, double b)
 bool samePreset(const vorlix::Preset &a, const vorlix::Preset &b)
 {
     return a.name == b.name && same(a.inertiaX, b.inertiaX) && same(a.inertiaY, b.inertiaY)
-           && same(a.inertiaZ, b.inertiaZ) && same(a.omegaX, b.omegaX)
-           && same(a.omegaY, b.omegaY) && same(a.omegaZ, b.omegaZ) && same(a.speed, b.speed)
-           && a.iterPerFrame == b.iterPerFrame;
+        && same(a.inertiaZ, b.inertiaZ) && same(a.omegaX, b.omegaX) && same(a.omegaY, b.omegaY)
+        && same(a.omegaZ, b.omegaZ) && same(a.speed, b.speed) && a.iterPerFrame == b.iterPerFrame;
 }
 
 void check(bool condition)
@@ -50,9 +49,11 @@ void check(bool condition)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    vorlix::SettingsFile original = read(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    vorlix::SettingsFile original
+        = read(QByteArray(reinterpret_cast<const char *>(data), int(size)));
     // The program keeps the colour as a QColor and writes back that colour's name.
-    const QColor colour = original.colourSeen ? QColor("#" + original.colourText) : QColor(Qt::black);
+    const QColor colour
+        = original.colourSeen ? QColor("#" + original.colourText) : QColor(Qt::black);
     original.colourText = colour.name().mid(1);
     const QByteArray written = write(original);
     const vorlix::SettingsFile reread = read(written);

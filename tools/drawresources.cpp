@@ -41,8 +41,8 @@ void drawArrow(QPainter &painter, QPointF from, QPointF to, const QColor &colour
     painter.drawLine(from, headBase + direction);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawPolygon(QPolygonF({to, headBase + normal * headHalfWidth,
-                                   headBase - normal * headHalfWidth}));
+    painter.drawPolygon(
+        QPolygonF({ to, headBase + normal * headHalfWidth, headBase - normal * headHalfWidth }));
 }
 
 QImage drawIcon()
@@ -100,8 +100,7 @@ Piece derivative(const QString &subscript)
     return p;
 }
 
-class FormulaWriter
-{
+class FormulaWriter {
 public:
     explicit FormulaWriter(QPainter &painter)
         : painter(painter), body(QStringLiteral("DejaVu Serif")), small(body)
@@ -119,8 +118,8 @@ public:
         return w;
     }
 
-    void drawLine(const QVector<Piece> &pieces, double centreX, double baseline,
-                  const QColor &colour)
+    void drawLine(
+        const QVector<Piece> &pieces, double centreX, double baseline, const QColor &colour)
     {
         painter.setPen(colour);
         double x = centreX - width(pieces) / 2;
@@ -198,17 +197,10 @@ QVector<Piece> eulerEquation(QChar a, QChar b, QChar c)
     const QString minus = QStringLiteral("\u2009−\u2009");
     const QChar first = std::min(b, c);
     const QChar second = std::max(b, c);
-    return {symbol("I", a.toUpper(), 2),
-            derivative(a),
-            sign(QStringLiteral("\u2009+\u2009"), 1),
-            sign("(", 1),
-            symbol("I", c.toUpper(), 0),
-            sign(minus),
-            symbol("I", b.toUpper(), 0),
-            sign(")", 3),
-            symbol("ω", first, 2),
-            symbol("ω", second, 0),
-            sign(QStringLiteral("\u2009=\u20090"))};
+    return { symbol("I", a.toUpper(), 2), derivative(a), sign(QStringLiteral("\u2009+\u2009"), 1),
+        sign("(", 1), symbol("I", c.toUpper(), 0), sign(minus), symbol("I", b.toUpper(), 0),
+        sign(")", 3), symbol("ω", first, 2), symbol("ω", second, 0),
+        sign(QStringLiteral("\u2009=\u20090")) };
 }
 
 QImage drawFormula()
@@ -246,6 +238,6 @@ int main(int argc, char *argv[])
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const bool ok = save(drawIcon(), dir + "/icon/icon_32.png")
-                    && save(drawFormula(), dir + "/images/formula.png");
+        && save(drawFormula(), dir + "/images/formula.png");
     return ok ? 0 : 1;
 }

@@ -11,31 +11,55 @@ GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
       resetOrientation(0),
       resetView(0),
       turnAngle(0),
-      viewTurnX(0), viewTurnY(0), viewTurnZ(0),
-      turnAxisX(0), turnAxisY(0), turnAxisZ(0),
+      viewTurnX(0),
+      viewTurnY(0),
+      viewTurnZ(0),
+      turnAxisX(0),
+      turnAxisY(0),
+      turnAxisZ(0),
       orientationMatrix(vorlix::identityMatrix()),
       viewMatrix(vorlix::identityMatrix()),
-      inertiaX(0), inertiaY(0), inertiaZ(0), inertiaMin(0),
-      eulerCoefX(0), eulerCoefY(0), eulerCoefZ(0),
-      omegaX(0), omegaY(0), omegaZ(0),
+      inertiaX(0),
+      inertiaY(0),
+      inertiaZ(0),
+      inertiaMin(0),
+      eulerCoefX(0),
+      eulerCoefY(0),
+      eulerCoefZ(0),
+      omegaX(0),
+      omegaY(0),
+      omegaZ(0),
       speed(0),
       timePerFrame(0.005),
-      showEllipsoid(false), drawLines(false),
-      drawXLines(false), drawYLines(false), drawZLines(false),
+      showEllipsoid(false),
+      drawLines(false),
+      drawXLines(false),
+      drawYLines(false),
+      drawZLines(false),
       frameCounter(0),
       pauseState(0),
       iterPerFrame(1000),
       backgroundColor(Qt::black),
       lineWidth(1.0f),
-      lastMouseX(0), lastMouseY(0),
-      faceCount(0), vertexCount(0),
+      lastMouseX(0),
+      lastMouseY(0),
+      faceCount(0),
+      vertexCount(0),
       bodyFileName(bodyFileName),
       textureFileName(textureFileName),
       arrowFileName("arrow.obj3"),
-      bodyList(0), arrowList(0), ellipsoidList(0),
-      deltaOmegaX(0), deltaOmegaY(0), deltaOmegaZ(0),
-      xLines(newTraceBuffer()), yLines(newTraceBuffer()), zLines(newTraceBuffer()),
-      xLinesIndex(2), yLinesIndex(2), zLinesIndex(2)
+      bodyList(0),
+      arrowList(0),
+      ellipsoidList(0),
+      deltaOmegaX(0),
+      deltaOmegaY(0),
+      deltaOmegaZ(0),
+      xLines(newTraceBuffer()),
+      yLines(newTraceBuffer()),
+      zLines(newTraceBuffer()),
+      xLinesIndex(2),
+      yLinesIndex(2),
+      zLinesIndex(2)
 {
     connect(timer, &QTimer::timeout, this, &GLWidget::rotate);
 }
@@ -65,9 +89,9 @@ void GLWidget::pause()
 void GLWidget::rotate()
 {
     vorlix::RigidBodyState body;
-    body.coefficients = {eulerCoefX, eulerCoefY, eulerCoefZ};
-    body.omega = {omegaX, omegaY, omegaZ};
-    body.lastIncrement = {deltaOmegaX, deltaOmegaY, deltaOmegaZ};
+    body.coefficients = { eulerCoefX, eulerCoefY, eulerCoefZ };
+    body.omega = { omegaX, omegaY, omegaZ };
+    body.lastIncrement = { deltaOmegaX, deltaOmegaY, deltaOmegaZ };
     body.orientation = orientationMatrix;
 
     vorlix::integrateFrame(body, timePerFrame, iterPerFrame);

@@ -14,8 +14,7 @@ class QTimer;
 
 /// The 3-D view and the simulation engine of one free rigid body. Its state is a set of
 /// public fields that the main window reads and writes directly, followed by updateGL().
-class GLWidget : public QGLWidget
-{
+class GLWidget : public QGLWidget {
     Q_OBJECT
 
 public:
@@ -104,7 +103,6 @@ private slots:
     void rotate();
 
 private:
-
     void recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour);
     bool listsCreated = false;
 

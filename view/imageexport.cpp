@@ -14,12 +14,12 @@ int largestRenderTarget()
 {
     GLint renderbuffer = 0;
     GLint texture = 0;
-    GLint viewport[2] = {0, 0};
+    GLint viewport[2] = { 0, 0 };
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &renderbuffer);
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &texture);
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
-    return std::min({int(renderbuffer), int(texture), int(viewport[0]), int(viewport[1]),
-                     preferredTileLimit});
+    return std::min({ int(renderbuffer), int(texture), int(viewport[0]), int(viewport[1]),
+        preferredTileLimit });
 }
 
 /// Equal tiles no larger than limit that cover side pixels.

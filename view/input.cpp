@@ -42,8 +42,8 @@ void pauseResumeOrReset(GLWidget &view)
 
 void GLWidget::keyPressEvent(QKeyEvent *event)
 {
-    const double step = event->modifiers().testFlag(Qt::ShiftModifier) ? -keyTurnDegrees
-                                                                       : keyTurnDegrees;
+    const double step
+        = event->modifiers().testFlag(Qt::ShiftModifier) ? -keyTurnDegrees : keyTurnDegrees;
     switch (event->key()) {
     case Qt::Key_U:
         setBodyTurn(*this, 0, step);

@@ -36,8 +36,8 @@ void emitTriangles(const vorlix::ObjMesh &mesh)
 
 GLuint GLWidget::makeShape(const char *fileName, const float *colour)
 {
-    static const GLfloat markerRed[4] = {1.0f, 0.3f, 0.3f, 1.0f};
-    static const GLfloat markerBlue[4] = {0.3f, 0.3f, 1.0f, 1.0f};
+    static const GLfloat markerRed[4] = { 1.0f, 0.3f, 0.3f, 1.0f };
+    static const GLfloat markerBlue[4] = { 0.3f, 0.3f, 1.0f, 1.0f };
 
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);

@@ -6,10 +6,10 @@
 
 void GLWidget::initializeGL()
 {
-    static const GLfloat lightPos[4] = {20, 20, 10, 1};
-    static const GLfloat reflectance[4] = {0.3f, 0.3f, 0.3f, 1.0f};
-    static const GLfloat reflectanceA2[4] = {0.3f, 1.0f, 0.3f, 1.0f};
-    static const GLfloat ambient[4] = {0.4f, 0.4f, 0.4f, 1.0f};
+    static const GLfloat lightPos[4] = { 20, 20, 10, 1 };
+    static const GLfloat reflectance[4] = { 0.3f, 0.3f, 0.3f, 1.0f };
+    static const GLfloat reflectanceA2[4] = { 0.3f, 1.0f, 0.3f, 1.0f };
+    static const GLfloat ambient[4] = { 0.4f, 0.4f, 0.4f, 1.0f };
 
     glEnable(GL_COLOR_MATERIAL);
     // Set while the modelview matrix is the identity and never again: the light stays
@@ -71,9 +71,9 @@ void GLWidget::paintGL()
     glMultMatrixd(viewMatrix.data());
 
     if (drawLines) {
-        static const float red[3] = {1.0f, 0.3f, 0.3f};
-        static const float green[3] = {0.3f, 1.0f, 0.3f};
-        static const float blue[3] = {0.3f, 0.3f, 1.0f};
+        static const float red[3] = { 1.0f, 0.3f, 0.3f };
+        static const float green[3] = { 0.3f, 1.0f, 0.3f };
+        static const float blue[3] = { 0.3f, 0.3f, 1.0f };
         if (drawXLines)
             recordAndDrawTrace(xLines, xLinesIndex, 0, red);
         if (drawYLines)

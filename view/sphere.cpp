@@ -8,8 +8,8 @@ GLuint GLWidget::makeSphere(float radius, QString textureFileName, int slices, i
     // Made before the list is opened: inside it, the image upload would be recorded and
     // replayed on every frame. An unreadable image gives texture 0, which leaves the
     // sphere plain white.
-    const GLuint texture = bindTexture(QImage(textureFileName), GL_TEXTURE_2D, GL_RGB,
-                                       QGLContext::LinearFilteringBindOption);
+    const GLuint texture = bindTexture(
+        QImage(textureFileName), GL_TEXTURE_2D, GL_RGB, QGLContext::LinearFilteringBindOption);
 
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);

@@ -12,7 +12,7 @@ vorlix::RecordedTrace recordedTrace(const double *buffer, int writeIndex, bool s
 {
     // A missing buffer has recorded nothing, and no buffer holds more than its capacity.
     const int recorded = GLWidget::tracePointCount(writeIndex);
-    return {buffer, buffer ? qBound(0, recorded, GLWidget::traceCapacity) : 0, shown};
+    return { buffer, buffer ? qBound(0, recorded, GLWidget::traceCapacity) : 0, shown };
 }
 
 } // namespace
@@ -24,8 +24,8 @@ void GLWidget::saveLineToOBJ(QString fileName)
     QSaveFile file(fileName);
     const bool saved = file.open(QIODevice::WriteOnly)
         && vorlix::writeTracesAsObj(&file, recordedTrace(xLines, xLinesIndex, drawXLines),
-                                    recordedTrace(yLines, yLinesIndex, drawYLines),
-                                    recordedTrace(zLines, zLinesIndex, drawZLines))
+            recordedTrace(yLines, yLinesIndex, drawYLines),
+            recordedTrace(zLines, zLinesIndex, drawZLines))
         && file.commit();
     if (!saved)
         QMessageBox::warning(nullptr, tr("Warning"), tr("Can't write to ") + fileName);

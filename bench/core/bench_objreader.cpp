@@ -24,15 +24,15 @@ QByteArray sheetObj()
             const double x = -1 + 2.0 * c / columns;
             const double y = -1 + 2.0 * r / rows;
             const int n = std::snprintf(line, sizeof line, "v %.6f %.6f %.6f\n", x, y,
-                                        0.1 * std::sin(7 * x) * std::cos(5 * y));
+                0.1 * std::sin(7 * x) * std::cos(5 * y));
             text.append(line, n);
         }
     const auto index = [](int r, int c) { return r * (columns + 1) + c + 1; };
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
-            const int n = std::snprintf(line, sizeof line, "f %d %d %d\nf %d %d %d\n",
-                                        index(r, c), index(r, c + 1), index(r + 1, c + 1),
-                                        index(r, c), index(r + 1, c + 1), index(r + 1, c));
+            const int n = std::snprintf(line, sizeof line, "f %d %d %d\nf %d %d %d\n", index(r, c),
+                index(r, c + 1), index(r + 1, c + 1), index(r, c), index(r + 1, c + 1),
+                index(r + 1, c));
             text.append(line, n);
         }
     return text;
@@ -68,7 +68,7 @@ long firstParsePeakGrowthKiB()
 std::size_t resultBytes(const vorlix::ObjMesh &mesh)
 {
     return mesh.vertices.capacity() * sizeof(float) + mesh.faces.capacity() * sizeof(int)
-           + mesh.normals.capacity() * sizeof(float);
+        + mesh.normals.capacity() * sizeof(float);
 }
 
 // The separator is the numeric locale's: "." reads the text in place, "," through a copy

@@ -29,8 +29,7 @@ std::vector<double> tracePoints(double phase)
 }
 
 /// Swallows the text and counts it: the writer's own cost, without the disk.
-class CountingSink : public QIODevice
-{
+class CountingSink : public QIODevice {
 public:
     CountingSink() { open(QIODevice::WriteOnly); }
     qint64 bytes = 0;
@@ -48,7 +47,7 @@ struct ThreeTraces {
     std::vector<double> x = tracePoints(0), y = tracePoints(2), z = tracePoints(4);
     vorlix::RecordedTrace trace(const std::vector<double> &points) const
     {
-        return {points.data(), pointsPerTrace, true};
+        return { points.data(), pointsPerTrace, true };
     }
 };
 
@@ -61,8 +60,8 @@ const ThreeTraces &traces()
 void setCounters(benchmark::State &state, qint64 bytes)
 {
     state.counters["file_MB"] = double(bytes) / 1e6;
-    state.counters["points/s"] =
-        benchmark::Counter(3.0 * pointsPerTrace, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["points/s"]
+        = benchmark::Counter(3.0 * pointsPerTrace, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void BM_ExportThreeTracesToMemory(benchmark::State &state)

@@ -33,7 +33,7 @@ vorlix::RigidBodyState tumblingBody()
 {
     vorlix::RigidBodyState body;
     body.coefficients = vorlix::eulerCoefficients(1, 2, 3);
-    body.omega = {1.0, 0.5, 2.0};
+    body.omega = { 1.0, 0.5, 2.0 };
     return body;
 }
 
@@ -69,7 +69,7 @@ struct Result {
 // Best of a few runs, each from the same start; every run ends in the same state.
 Result timeRuns(const std::function<void(vorlix::RigidBodyState &)> &frame)
 {
-    Result best{1e300, {}};
+    Result best { 1e300, {} };
     for (int run = 0; run < timedRuns; ++run) {
         vorlix::RigidBodyState body = tumblingBody();
         QElapsedTimer clock;
@@ -78,7 +78,7 @@ Result timeRuns(const std::function<void(vorlix::RigidBodyState &)> &frame)
             frame(body);
         const double seconds = clock.nsecsElapsed() * 1e-9;
         if (seconds < best.seconds)
-            best = {seconds, body};
+            best = { seconds, body };
     }
     return best;
 }
@@ -119,13 +119,13 @@ int main(int argc, char *argv[])
     const double glRate = totalSubSteps / gl.seconds;
     std::printf("renderer: %s\n", reinterpret_cast<const char *>(glGetString(GL_RENDERER)));
     std::printf("%lld sub-steps (%d ticks of %d), best of %d runs\n", totalSubSteps, ticks,
-                subStepsPerTick, timedRuns);
+        subStepsPerTick, timedRuns);
     std::printf("integrateFrame      : %12.0f sub-steps/s  orthonormality error %.3g\n", pureRate,
-                vorlix::orthonormalityError(pure.body.orientation));
+        vorlix::orthonormalityError(pure.body.orientation));
     std::printf("GL modelview stack  : %12.0f sub-steps/s  orthonormality error %.3g\n", glRate,
-                vorlix::orthonormalityError(gl.body.orientation));
+        vorlix::orthonormalityError(gl.body.orientation));
     std::printf("ratio (pure / GL)   : %12.1f\n", pureRate / glRate);
     std::printf("largest difference of the two final matrices: %.3g\n",
-                largestDifference(pure.body.orientation, gl.body.orientation));
+        largestDifference(pure.body.orientation, gl.body.orientation));
     return 0;
 }

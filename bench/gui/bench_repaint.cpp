@@ -61,7 +61,7 @@ FrameTimes timeRepaints(GLWidget &view, int frames)
     double sum = 0;
     for (double m : ms)
         sum += m;
-    return {ms[ms.size() / 2], sum / ms.size()};
+    return { ms[ms.size() / 2], sum / ms.size() };
 }
 
 } // namespace
@@ -80,7 +80,7 @@ int main(int argc, char **argv)
     view.drawLines = view.drawXLines = view.drawYLines = view.drawZLines = true;
 
     std::printf("view %dx%d, three traces of equal length\n", view.width(), view.height());
-    for (int points : {0, 10000, 100000, 1000000}) {
+    for (int points : { 0, 10000, 100000, 1000000 }) {
         fillTrace(view.xLines, points);
         fillTrace(view.yLines, points);
         fillTrace(view.zLines, points);
@@ -88,8 +88,8 @@ int main(int argc, char **argv)
         view.xLinesIndex = view.yLinesIndex = view.zLinesIndex = 3 * points + 2;
         timeRepaints(view, 3);
         const FrameTimes t = timeRepaints(view, points >= 1000000 ? 15 : 40);
-        std::printf("%8d points per axis: %9.3f ms per frame (median), %9.3f ms (mean)\n",
-                    points, t.median, t.mean);
+        std::printf("%8d points per axis: %9.3f ms per frame (median), %9.3f ms (mean)\n", points,
+            t.median, t.mean);
     }
     return 0;
 }

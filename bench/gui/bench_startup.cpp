@@ -14,8 +14,7 @@
 namespace {
 
 // Counts the view's paint events, so the first finished frame can be told.
-class FrameWatch : public QObject
-{
+class FrameWatch : public QObject {
 public:
     bool painted = false;
 

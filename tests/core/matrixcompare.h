@@ -29,11 +29,11 @@ inline QByteArray mismatch(const vorlix::Matrix4 &actual, const vorlix::Matrix4 
     QByteArray text = "matrices differ by more than " + QByteArray::number(entryTolerance);
     for (int i = 0; i < 16; ++i)
         text += "\n  [" + QByteArray::number(i) + "] " + QByteArray::number(actual[i], 'g', 17)
-                + " expected " + QByteArray::number(expected[i], 'g', 17);
+            + " expected " + QByteArray::number(expected[i], 'g', 17);
     return text;
 }
 
-#define COMPARE_MATRIX(actual, expected)                                                          \
+#define COMPARE_MATRIX(actual, expected)                                                           \
     QVERIFY2(nearlyEqual(actual, expected), mismatch(actual, expected).constData())
 
 #endif

@@ -12,10 +12,10 @@ namespace {
 
 // Written out row by row as a 3×3 rotation, stored column-major with the homogeneous
 // row and column of a pure rotation.
-Matrix4 fromRows(double r00, double r01, double r02, double r10, double r11, double r12,
-                 double r20, double r21, double r22)
+Matrix4 fromRows(double r00, double r01, double r02, double r10, double r11, double r12, double r20,
+    double r21, double r22)
 {
-    return {r00, r10, r20, 0, r01, r11, r21, 0, r02, r12, r22, 0, 0, 0, 0, 1};
+    return { r00, r10, r20, 0, r01, r11, r21, 0, r02, r12, r22, 0, 0, 0, 0, 1 };
 }
 
 Matrix4 translation(double x, double y, double z)
@@ -36,8 +36,7 @@ Matrix4 uniformScale(double s)
 
 } // namespace
 
-class TestMatrix4 : public QObject
-{
+class TestMatrix4 : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,17 +74,17 @@ void TestMatrix4::rotationMatchesHandDerived_data()
                                 << fromRows(0, -1, 0, 1, 0, 0, 0, 0, 1);
     QTest::newRow("-90 about z equals 90 about -z")
         << -90.0 << 0.0 << 0.0 << 1.0 << fromRows(0, 1, 0, -1, 0, 0, 0, 0, 1);
-    QTest::newRow("axis length is ignored") << 90.0 << 0.0 << 0.0 << 5.0
-                                            << fromRows(0, -1, 0, 1, 0, 0, 0, 0, 1);
+    QTest::newRow("axis length is ignored")
+        << 90.0 << 0.0 << 0.0 << 5.0 << fromRows(0, -1, 0, 1, 0, 0, 0, 0, 1);
     // Half turn about n: 2·n·nᵀ − I.
-    QTest::newRow("180 about the xy diagonal") << 180.0 << 1.0 << 1.0 << 0.0
-                                               << fromRows(0, 1, 0, 1, 0, 0, 0, 0, -1);
+    QTest::newRow("180 about the xy diagonal")
+        << 180.0 << 1.0 << 1.0 << 0.0 << fromRows(0, 1, 0, 1, 0, 0, 0, 0, -1);
     // A third of a turn about (1,1,1) permutes the axes: x to y, y to z, z to x.
-    QTest::newRow("120 about the space diagonal") << 120.0 << 1.0 << 1.0 << 1.0
-                                                  << fromRows(0, 0, 1, 1, 0, 0, 0, 1, 0);
+    QTest::newRow("120 about the space diagonal")
+        << 120.0 << 1.0 << 1.0 << 1.0 << fromRows(0, 0, 1, 1, 0, 0, 0, 1, 0);
     QTest::newRow("full turn") << 360.0 << 0.3 << -0.4 << 2.0 << vorlix::identityMatrix();
-    QTest::newRow("zero axis gives identity") << 45.0 << 0.0 << 0.0 << 0.0
-                                              << vorlix::identityMatrix();
+    QTest::newRow("zero axis gives identity")
+        << 45.0 << 0.0 << 0.0 << 0.0 << vorlix::identityMatrix();
 }
 
 void TestMatrix4::rotationMatchesHandDerived()
@@ -105,21 +104,17 @@ void TestMatrix4::multiplyIsColumnMajorAndOrdered_data()
     QTest::addColumn<Matrix4>("expected");
 
     // T·S scales first, then moves: the translation column is left as it is.
-    QTest::newRow("translate times scale")
-        << translation(1, 2, 3) << uniformScale(2)
-        << Matrix4{2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1};
+    QTest::newRow("translate times scale") << translation(
+        1, 2, 3) << uniformScale(2) << Matrix4 { 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1 };
     // S·T moves first, then scales the moved origin too.
-    QTest::newRow("scale times translate")
-        << uniformScale(2) << translation(1, 2, 3)
-        << Matrix4{2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 2, 4, 6, 1};
+    QTest::newRow("scale times translate") << uniformScale(
+        2) << translation(1, 2, 3) << Matrix4 { 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 2, 4, 6, 1 };
     // Rz(90)·Rx(90): x → x → y, y → z → z, z → −y → x.
-    QTest::newRow("quarter turns about x then z")
-        << vorlix::rotation(90, 0, 0, 1) << vorlix::rotation(90, 1, 0, 0)
-        << fromRows(0, 0, 1, 1, 0, 0, 0, 1, 0);
+    QTest::newRow("quarter turns about x then z") << vorlix::rotation(90, 0, 0,
+        1) << vorlix::rotation(90, 1, 0, 0) << fromRows(0, 0, 1, 1, 0, 0, 0, 1, 0);
     // Rx(90)·Rz(90): x → y → z, y → −x → −x, z → z → −y.
-    QTest::newRow("quarter turns about z then x")
-        << vorlix::rotation(90, 1, 0, 0) << vorlix::rotation(90, 0, 0, 1)
-        << fromRows(0, -1, 0, 0, 0, -1, 1, 0, 0);
+    QTest::newRow("quarter turns about z then x") << vorlix::rotation(90, 1, 0,
+        0) << vorlix::rotation(90, 0, 0, 1) << fromRows(0, -1, 0, 0, 0, -1, 1, 0, 0);
 }
 
 void TestMatrix4::multiplyIsColumnMajorAndOrdered()
@@ -151,7 +146,7 @@ void TestMatrix4::orthonormalityError()
     QFETCH(Matrix4, m);
     QFETCH(double, expected);
     QVERIFY2(std::abs(vorlix::orthonormalityError(m) - expected) <= entryTolerance,
-             QByteArray::number(vorlix::orthonormalityError(m), 'g', 17));
+        QByteArray::number(vorlix::orthonormalityError(m), 'g', 17));
 }
 
 QTEST_APPLESS_MAIN(TestMatrix4)

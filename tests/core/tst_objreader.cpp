@@ -48,8 +48,7 @@ double dot(const double *a, const double *b)
 
 } // namespace
 
-class TestObjReader : public QObject
-{
+class TestObjReader : public QObject {
     Q_OBJECT
 
 private slots:
@@ -86,23 +85,23 @@ void TestObjReader::vertexLines_data()
     QTest::addColumn<Floats>("expected");
 
     QTest::newRow("decimals and exponent")
-        << QByteArray("v 1.5 -2.25 3e2\n") << '.' << Floats{1.5f, -2.25f, 300};
+        << QByteArray("v 1.5 -2.25 3e2\n") << '.' << Floats { 1.5f, -2.25f, 300 };
     QTest::newRow("comma is no decimal point under a point locale")
-        << QByteArray("v 1,5 2 3\n") << '.' << Floats{1, 0, 0};
+        << QByteArray("v 1,5 2 3\n") << '.' << Floats { 1, 0, 0 };
     QTest::newRow("point under a comma locale")
-        << QByteArray("v 1.5 2.5 -3.5\n") << ',' << Floats{1.5f, 2.5f, -3.5f};
+        << QByteArray("v 1.5 2.5 -3.5\n") << ',' << Floats { 1.5f, 2.5f, -3.5f };
     QTest::newRow("comma under a comma locale")
-        << QByteArray("v 1,5 2,5 -3,5\n") << ',' << Floats{1.5f, 2.5f, -3.5f};
+        << QByteArray("v 1,5 2,5 -3,5\n") << ',' << Floats { 1.5f, 2.5f, -3.5f };
     QTest::newRow("both separators under a comma locale")
-        << QByteArray("v 1,5 2.5 0,25\n") << ',' << Floats{1.5f, 2.5f, 0.25f};
-    QTest::newRow("CRLF") << QByteArray("v 1 2 3\r\n") << '.' << Floats{1, 2, 3};
-    QTest::newRow("CR before the last number") << QByteArray("v 1 2\r3\n") << '.'
-                                               << Floats{1, 2, 3};
-    QTest::newRow("no final newline") << QByteArray("v 1 2 3") << '.' << Floats{1, 2, 3};
-    QTest::newRow("NUL ends the numbers") << QByteArray("v 1\0 2 3\n", 9) << '.'
-                                          << Floats{1, 0, 0};
+        << QByteArray("v 1,5 2.5 0,25\n") << ',' << Floats { 1.5f, 2.5f, 0.25f };
+    QTest::newRow("CRLF") << QByteArray("v 1 2 3\r\n") << '.' << Floats { 1, 2, 3 };
+    QTest::newRow("CR before the last number")
+        << QByteArray("v 1 2\r3\n") << '.' << Floats { 1, 2, 3 };
+    QTest::newRow("no final newline") << QByteArray("v 1 2 3") << '.' << Floats { 1, 2, 3 };
+    QTest::newRow("NUL ends the numbers")
+        << QByteArray("v 1\0 2 3\n", 9) << '.' << Floats { 1, 0, 0 };
     QTest::newRow("vertex normal after vertex")
-        << QByteArray("v 1 2 3\nvn 0 0 1\n") << '.' << Floats{1, 2, 3, 0, 0, 0};
+        << QByteArray("v 1 2 3\nvn 0 0 1\n") << '.' << Floats { 1, 2, 3, 0, 0, 0 };
 }
 
 void TestObjReader::vertexLines()
@@ -121,21 +120,46 @@ void TestObjReader::vertexLinesAgreeWithScanf_data()
     QTest::addColumn<QByteArray>("line");
 
     const char *lines[] = {
-        "v 0.1 0.2 0.3",         "v -1.25e-3 +4.5E+2 .5",    "v 5. 1e 2",
-        "v 1e+ 2 3",             "v 3.4028235e38 1.17549e-38 1.4e-45",
+        "v 0.1 0.2 0.3",
+        "v -1.25e-3 +4.5E+2 .5",
+        "v 5. 1e 2",
+        "v 1e+ 2 3",
+        "v 3.4028235e38 1.17549e-38 1.4e-45",
         "v 123456789012345678901234567890 0.000000000000000000000000000001 7",
-        "v inf -INFINITY 1",     "v 0x1p-3 0xAp0 0x.1",      "v 1.5.5 3",
-        "v 0007 -000.5 00e1",    "v  \t 9\v8\f7",            "v 1..2 3 4",
-        "v - 1 2",               "v e5 1 2",                 "v 2e-400 3e400 -0",
+        "v inf -INFINITY 1",
+        "v 0x1p-3 0xAp0 0x.1",
+        "v 1.5.5 3",
+        "v 0007 -000.5 00e1",
+        "v  \t 9\v8\f7",
+        "v 1..2 3 4",
+        "v - 1 2",
+        "v e5 1 2",
+        "v 2e-400 3e400 -0",
         "v 0.30000000000000004 16777217 1.0000001",
-        "v 1ex 2 3",             "v 1e-x 2 3",               "v 0x1p 2 3",
-        "v 0x1p+ 2 3",           "v infinit 2 3",            "v infx 2 3",
-        "v nan(ab) 2 3",         "v nanx 2 3",               "v -.e1 2 3",
-        "v 0xp1 2 3",            "v 0x1.8 2 3",              "v 5e 2e 3e",
-        "v 1 2",                 "v abc 2 3",                "v 1 x 3",
-        "v 1-2+3",               "v +-1 2 3",                "v 0x1.8p1 -0x10 0X.8p0",
-        "v 0x 2 3",              "v 1e50 -1e50 1e-50",       "v 1 2 3 4 5",
-        "v\t1\t2\t3",            "vt 0.5 0.5",               "vn 0 0 1",
+        "v 1ex 2 3",
+        "v 1e-x 2 3",
+        "v 0x1p 2 3",
+        "v 0x1p+ 2 3",
+        "v infinit 2 3",
+        "v infx 2 3",
+        "v nan(ab) 2 3",
+        "v nanx 2 3",
+        "v -.e1 2 3",
+        "v 0xp1 2 3",
+        "v 0x1.8 2 3",
+        "v 5e 2e 3e",
+        "v 1 2",
+        "v abc 2 3",
+        "v 1 x 3",
+        "v 1-2+3",
+        "v +-1 2 3",
+        "v 0x1.8p1 -0x10 0X.8p0",
+        "v 0x 2 3",
+        "v 1e50 -1e50 1e-50",
+        "v 1 2 3 4 5",
+        "v\t1\t2\t3",
+        "vt 0.5 0.5",
+        "vn 0 0 1",
     };
     for (const char *line : lines)
         QTest::newRow(line) << QByteArray(line);
@@ -145,8 +169,8 @@ void TestObjReader::vertexLinesAgreeWithScanf_data()
     for (int i = 0; i < 40; ++i) {
         QByteArray line = "v";
         for (int k = 0; k < 3; ++k) {
-            const double value = (random.generateDouble() - 0.5)
-                                 * std::pow(10.0, random.bounded(-40, 40));
+            const double value
+                = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-40, 40));
             line += ' ' + QByteArray::number(value, 'g', random.bounded(1, 18));
         }
         QTest::newRow(("random " + QByteArray::number(i)).constData()) << line;
@@ -157,7 +181,7 @@ void TestObjReader::vertexLinesAgreeWithScanf()
 {
     QFETCH(QByteArray, line);
 
-    float expected[3] = {0, 0, 0};
+    float expected[3] = { 0, 0, 0 };
     QByteArray blanked = line;
     blanked[0] = ' ';
     // A conversion that fails leaves its target and the later ones at 0.
@@ -180,31 +204,29 @@ void TestObjReader::faceLines_data()
     QTest::addColumn<int>("faceCount");
     QTest::addColumn<Ints>("expected");
 
-    QTest::newRow("one-based to zero-based") << QByteArray("f 1 2 3\n") << 1 << Ints{0, 1, 2};
+    QTest::newRow("one-based to zero-based") << QByteArray("f 1 2 3\n") << 1 << Ints { 0, 1, 2 };
     QTest::newRow("four numbers give the first triangle")
-        << QByteArray("f 1 2 3 4\n") << 1 << Ints{0, 1, 2};
-    QTest::newRow("octal") << QByteArray("f 010 011 012\n") << 1 << Ints{7, 8, 9};
-    QTest::newRow("hexadecimal") << QByteArray("f 0xa 0XB 0x1\n") << 1 << Ints{9, 10, 0};
-    QTest::newRow("octal stops at 8") << QByteArray("f 08 1 2\n") << 1 << Ints{};
-    QTest::newRow("last vertex") << QByteArray("f 12 11 10\n") << 1 << Ints{11, 10, 9};
-    QTest::newRow("beyond the last vertex") << QByteArray("f 1 2 13\n") << 1 << Ints{};
-    QTest::newRow("zero") << QByteArray("f 0 1 2\n") << 1 << Ints{};
-    QTest::newRow("negative") << QByteArray("f 1 -2 3\n") << 1 << Ints{};
-    QTest::newRow("explicit plus") << QByteArray("f +1 +2 +3\n") << 1 << Ints{0, 1, 2};
-    QTest::newRow("beyond int range")
-        << QByteArray("f 4294967297 2 3\n") << 1 << Ints{};
+        << QByteArray("f 1 2 3 4\n") << 1 << Ints { 0, 1, 2 };
+    QTest::newRow("octal") << QByteArray("f 010 011 012\n") << 1 << Ints { 7, 8, 9 };
+    QTest::newRow("hexadecimal") << QByteArray("f 0xa 0XB 0x1\n") << 1 << Ints { 9, 10, 0 };
+    QTest::newRow("octal stops at 8") << QByteArray("f 08 1 2\n") << 1 << Ints {};
+    QTest::newRow("last vertex") << QByteArray("f 12 11 10\n") << 1 << Ints { 11, 10, 9 };
+    QTest::newRow("beyond the last vertex") << QByteArray("f 1 2 13\n") << 1 << Ints {};
+    QTest::newRow("zero") << QByteArray("f 0 1 2\n") << 1 << Ints {};
+    QTest::newRow("negative") << QByteArray("f 1 -2 3\n") << 1 << Ints {};
+    QTest::newRow("explicit plus") << QByteArray("f +1 +2 +3\n") << 1 << Ints { 0, 1, 2 };
+    QTest::newRow("beyond int range") << QByteArray("f 4294967297 2 3\n") << 1 << Ints {};
     QTest::newRow("endless digits")
-        << QByteArray("f 1 2 " + QByteArray(100000, '9') + "\n") << 1 << Ints{};
-    QTest::newRow("slashes stop the numbers") << QByteArray("f 1/1/1 2/2/2 3/3/3\n") << 1
-                                              << Ints{};
-    QTest::newRow("two numbers") << QByteArray("f 1 2\n") << 1 << Ints{};
-    QTest::newRow("garbage") << QByteArray("f a b c\n") << 1 << Ints{};
+        << QByteArray("f 1 2 " + QByteArray(100000, '9') + "\n") << 1 << Ints {};
+    QTest::newRow("slashes stop the numbers")
+        << QByteArray("f 1/1/1 2/2/2 3/3/3\n") << 1 << Ints {};
+    QTest::newRow("two numbers") << QByteArray("f 1 2\n") << 1 << Ints {};
+    QTest::newRow("garbage") << QByteArray("f a b c\n") << 1 << Ints {};
     QTest::newRow("skipped face between good ones")
-        << QByteArray("f 1 2 3\nf 1 2 99\nf 4 5 6\n") << 3 << Ints{0, 1, 2, 3, 4, 5};
+        << QByteArray("f 1 2 3\nf 1 2 99\nf 4 5 6\n") << 3 << Ints { 0, 1, 2, 3, 4, 5 };
     QTest::newRow("CRLF and no final newline")
-        << QByteArray("f 1 2 3\r\nf 4 5 6") << 2 << Ints{0, 1, 2, 3, 4, 5};
-    QTest::newRow("face line with a longer keyword") << QByteArray("fo 1 2 3\n") << 1
-                                                     << Ints{};
+        << QByteArray("f 1 2 3\r\nf 4 5 6") << 2 << Ints { 0, 1, 2, 3, 4, 5 };
+    QTest::newRow("face line with a longer keyword") << QByteArray("fo 1 2 3\n") << 1 << Ints {};
 }
 
 void TestObjReader::faceLines()
@@ -224,9 +246,8 @@ void TestObjReader::faceNumbersAgreeWithScanf_data()
 {
     QTest::addColumn<QByteArray>("line");
 
-    const char *lines[] = {"f 1 2 3",      "f 012 07 0x0c", "f 0xA 0xb 011",
-                           "f +3 +4 +5",   "f 3 4 5junk",   "f 1\t2\v3",
-                           "f 0x 4 5",     "f 09 1 2",      "f 1 2 3 4 5 6"};
+    const char *lines[] = { "f 1 2 3", "f 012 07 0x0c", "f 0xA 0xb 011", "f +3 +4 +5",
+        "f 3 4 5junk", "f 1\t2\v3", "f 0x 4 5", "f 09 1 2", "f 1 2 3 4 5 6" };
     for (const char *line : lines)
         QTest::newRow(line) << QByteArray(line);
 }
@@ -235,12 +256,13 @@ void TestObjReader::faceNumbersAgreeWithScanf()
 {
     QFETCH(QByteArray, line);
 
-    int numbers[3] = {0, 0, 0};
+    int numbers[3] = { 0, 0, 0 };
     QByteArray blanked = line;
     blanked[0] = ' ';
     std::sscanf(blanked.constData(), "%i %i %i", &numbers[0], &numbers[1], &numbers[2]);
     const bool inRange = std::all_of(numbers, numbers + 3, [](int n) { return n >= 1 && n <= 12; });
-    const Ints expected = inRange ? Ints{numbers[0] - 1, numbers[1] - 1, numbers[2] - 1} : Ints{};
+    const Ints expected
+        = inRange ? Ints { numbers[0] - 1, numbers[1] - 1, numbers[2] - 1 } : Ints {};
 
     QCOMPARE(toInts(readObj(twelveVertices() + line, '.').faces), expected);
 }
@@ -251,24 +273,24 @@ void TestObjReader::normals_data()
     QTest::addColumn<Floats>("expected");
 
     QTest::newRow("counter-clockwise in the xy plane")
-        << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n") << Floats{0, 0, 1};
+        << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n") << Floats { 0, 0, 1 };
     QTest::newRow("clockwise in the xy plane")
-        << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 3 2\n") << Floats{0, 0, -1};
+        << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 3 2\n") << Floats { 0, 0, -1 };
     QTest::newRow("large triangle is normalised")
-        << QByteArray("v 0 0 0\nv 0 0 5\nv 5 0 0\nf 1 2 3\n") << Floats{0, 1, 0};
+        << QByteArray("v 0 0 0\nv 0 0 5\nv 5 0 0\nf 1 2 3\n") << Floats { 0, 1, 0 };
     QTest::newRow("tilted") << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 1\nf 1 2 3\n")
-                            << Floats{0, -float(M_SQRT1_2), float(M_SQRT1_2)};
+                            << Floats { 0, -float(M_SQRT1_2), float(M_SQRT1_2) };
     QTest::newRow("two equal vertices")
-        << QByteArray("v 0 0 0\nv 1 2 3\nv 1 2 3\nf 1 2 3\n") << Floats{1, 0, 0};
-    QTest::newRow("one vertex three times") << QByteArray("v 4 5 6\nf 1 1 1\n")
-                                            << Floats{1, 0, 0};
+        << QByteArray("v 0 0 0\nv 1 2 3\nv 1 2 3\nf 1 2 3\n") << Floats { 1, 0, 0 };
+    QTest::newRow("one vertex three times")
+        << QByteArray("v 4 5 6\nf 1 1 1\n") << Floats { 1, 0, 0 };
     QTest::newRow("collinear") << QByteArray("v 0 0 0\nv 1 1 1\nv 2 2 2\nf 1 2 3\n")
-                               << Floats{1, 0, 0};
+                               << Floats { 1, 0, 0 };
     QTest::newRow("faces before their vertices")
-        << QByteArray("f 1 2 3\nv 0 0 0\nv 0 1 0\nv 0 0 1\n") << Floats{1, 0, 0};
+        << QByteArray("f 1 2 3\nv 0 0 0\nv 0 1 0\nv 0 0 1\n") << Floats { 1, 0, 0 };
     QTest::newRow("vertex normals after the vertices")
         << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nvn 0 0 1\nvn 0 0 1\nf 1 2 3\n")
-        << Floats{0, 0, 1};
+        << Floats { 0, 0, 1 };
 }
 
 void TestObjReader::normals()
@@ -280,8 +302,8 @@ void TestObjReader::normals()
     QCOMPARE(normal.size(), 3);
     for (int k = 0; k < 3; ++k)
         QVERIFY2(nearlyEqual(normal[k], expected[k]),
-                 qPrintable(QString("component %1: %2, expected %3")
-                                .arg(k).arg(normal[k]).arg(expected[k])));
+            qPrintable(
+                QString("component %1: %2, expected %3").arg(k).arg(normal[k]).arg(expected[k])));
 }
 
 void TestObjReader::normalsAreRightHandedUnitVectors()
@@ -297,18 +319,18 @@ void TestObjReader::normalsAreRightHandedUnitVectors()
     }
     for (int t = 0; t < triangles; ++t)
         text += "f " + QByteArray::number(3 * t + 1) + ' ' + QByteArray::number(3 * t + 2) + ' '
-                + QByteArray::number(3 * t + 3) + '\n';
+            + QByteArray::number(3 * t + 3) + '\n';
 
     const ObjMesh mesh = readObj(text, '.');
     QCOMPARE(mesh.triangleCount(), triangles);
     for (int t = 0; t < triangles; ++t) {
         const float *a = &mesh.vertices[std::size_t(9 * t)];
-        const double ab[3] = {double(a[3]) - a[0], double(a[4]) - a[1], double(a[5]) - a[2]};
-        const double ac[3] = {double(a[6]) - a[0], double(a[7]) - a[1], double(a[8]) - a[2]};
-        const double turning[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
-                                   ab[0] * ac[1] - ab[1] * ac[0]};
+        const double ab[3] = { double(a[3]) - a[0], double(a[4]) - a[1], double(a[5]) - a[2] };
+        const double ac[3] = { double(a[6]) - a[0], double(a[7]) - a[1], double(a[8]) - a[2] };
+        const double turning[3] = { ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
+            ab[0] * ac[1] - ab[1] * ac[0] };
         const float *nf = &mesh.normals[std::size_t(3 * t)];
-        const double n[3] = {nf[0], nf[1], nf[2]};
+        const double n[3] = { nf[0], nf[1], nf[2] };
         QVERIFY(std::fabs(dot(n, n) - 1) < 1e-6);
         QVERIFY(std::fabs(dot(n, ab)) < 1e-5 * std::sqrt(dot(ab, ab)));
         QVERIFY(std::fabs(dot(n, ac)) < 1e-5 * std::sqrt(dot(ac, ac)));
@@ -379,14 +401,14 @@ void TestObjReader::veryLongLines_data()
     QTest::addColumn<Floats>("expected");
 
     const int length = 4 * 1000 * 1000;
-    QTest::newRow("blanks before the numbers")
-        << "v" + QByteArray(length, ' ') + "1 2 3\n" << Floats{1, 2, 3};
+    QTest::newRow("blanks before the numbers") << "v" + QByteArray(length, ' ') + "1 2 3\n"
+                                               << Floats { 1, 2, 3 };
     QTest::newRow("endless mantissa") << "v 0." + QByteArray(length, '5') + " 2 3\n"
-                                      << Floats{0.5555556f, 2, 3};
-    QTest::newRow("endless garbage after the numbers")
-        << "v 1 2 3 " + QByteArray(length, 'z') + "\n" << Floats{1, 2, 3};
-    QTest::newRow("long comment before") << "#" + QByteArray(length, 'v') + "\nv 4 5 6"
-                                         << Floats{4, 5, 6};
+                                      << Floats { 0.5555556f, 2, 3 };
+    QTest::newRow("endless garbage after the numbers") << "v 1 2 3 " + QByteArray(length, 'z')
+            + "\n" << Floats { 1, 2, 3 };
+    QTest::newRow("long comment before")
+        << "#" + QByteArray(length, 'v') + "\nv 4 5 6" << Floats { 4, 5, 6 };
 }
 
 void TestObjReader::veryLongLines()

@@ -13,9 +13,9 @@ Q_DECLARE_METATYPE(Vector3)
 
 namespace {
 
-#define COMPARE_NEAR(actual, expected, tolerance)                                                 \
-    QVERIFY2(std::abs((actual) - (expected)) <= (tolerance),                                    \
-             QByteArray::number(actual, 'g', 17) + " != " + QByteArray::number(expected, 'g', 17))
+#define COMPARE_NEAR(actual, expected, tolerance)                                                  \
+    QVERIFY2(std::abs((actual) - (expected)) <= (tolerance),                                       \
+        QByteArray::number(actual, 'g', 17) + " != " + QByteArray::number(expected, 'g', 17))
 
 bool allFinite(const Matrix4 &m)
 {
@@ -49,7 +49,8 @@ Matrix4 turnPostmultiplied(const Matrix4 &o, const Vector3 &degrees)
     return vorlix::multiply(m, vorlix::rotation(degrees.z, 0, 0, 1));
 }
 
-RigidBodyState bodyWith(Vector3 moments, Vector3 omega, Matrix4 orientation = vorlix::identityMatrix())
+RigidBodyState bodyWith(
+    Vector3 moments, Vector3 omega, Matrix4 orientation = vorlix::identityMatrix())
 {
     RigidBodyState state;
     state.coefficients = vorlix::eulerCoefficients(moments.x, moments.y, moments.z);
@@ -67,10 +68,10 @@ double kineticEnergy(const Vector3 &i, const Vector3 &w)
 
 Vector3 worldAngularMomentum(const Vector3 &i, const RigidBodyState &s)
 {
-    const Vector3 l{i.x * s.omega.x, i.y * s.omega.y, i.z * s.omega.z};
+    const Vector3 l { i.x * s.omega.x, i.y * s.omega.y, i.z * s.omega.z };
     const Matrix4 &o = s.orientation;
-    return {o[0] * l.x + o[4] * l.y + o[8] * l.z, o[1] * l.x + o[5] * l.y + o[9] * l.z,
-            o[2] * l.x + o[6] * l.y + o[10] * l.z};
+    return { o[0] * l.x + o[4] * l.y + o[8] * l.z, o[1] * l.x + o[5] * l.y + o[9] * l.z,
+        o[2] * l.x + o[6] * l.y + o[10] * l.z };
 }
 
 double length(const Vector3 &v)
@@ -80,8 +81,7 @@ double length(const Vector3 &v)
 
 } // namespace
 
-class TestRigidBody : public QObject
-{
+class TestRigidBody : public QObject {
     Q_OBJECT
 
 private slots:
@@ -110,10 +110,10 @@ void TestRigidBody::eulerCoefficients_data()
     QTest::addColumn<Vector3>("moments");
     QTest::addColumn<Vector3>("expected");
 
-    QTest::newRow("1, 2, 3") << Vector3{1, 2, 3} << Vector3{1, -1, 1.0 / 3};
-    QTest::newRow("equal moments") << Vector3{2.5, 2.5, 2.5} << Vector3{0, 0, 0};
-    QTest::newRow("symmetric top") << Vector3{2, 1, 1} << Vector3{0, 1, -1};
-    QTest::newRow("large moments") << Vector3{4e8, 1e8, 2e8} << Vector3{0.25, 2, -1.5};
+    QTest::newRow("1, 2, 3") << Vector3 { 1, 2, 3 } << Vector3 { 1, -1, 1.0 / 3 };
+    QTest::newRow("equal moments") << Vector3 { 2.5, 2.5, 2.5 } << Vector3 { 0, 0, 0 };
+    QTest::newRow("symmetric top") << Vector3 { 2, 1, 1 } << Vector3 { 0, 1, -1 };
+    QTest::newRow("large moments") << Vector3 { 4e8, 1e8, 2e8 } << Vector3 { 0.25, 2, -1.5 };
 }
 
 void TestRigidBody::eulerCoefficients()
@@ -133,12 +133,13 @@ void TestRigidBody::eulerIncrement_data()
     QTest::addColumn<Vector3>("expected");
 
     // Moments 1, 2, 3 throughout: coefficients 1, −1, 1/3.
-    QTest::newRow("unit omega") << Vector3{1, 1, 1} << 0.01 << Vector3{-0.01, 0.01, -0.01 / 3};
+    QTest::newRow("unit omega") << Vector3 { 1, 1, 1 } << 0.01
+                                << Vector3 { -0.01, 0.01, -0.01 / 3 };
     QTest::newRow("distinct components")
-        << Vector3{2, 3, 5} << 0.01 << Vector3{-0.15, 0.1, -0.02};
+        << Vector3 { 2, 3, 5 } << 0.01 << Vector3 { -0.15, 0.1, -0.02 };
     QTest::newRow("sign follows omega")
-        << Vector3{-2, 3, 5} << 0.01 << Vector3{-0.15, -0.1, 0.02};
-    QTest::newRow("zero step") << Vector3{2, 3, 5} << 0.0 << Vector3{0, 0, 0};
+        << Vector3 { -2, 3, 5 } << 0.01 << Vector3 { -0.15, -0.1, 0.02 };
+    QTest::newRow("zero step") << Vector3 { 2, 3, 5 } << 0.0 << Vector3 { 0, 0, 0 };
 }
 
 void TestRigidBody::eulerIncrement()
@@ -157,12 +158,13 @@ void TestRigidBody::turnAboutBodyAxes_data()
     QTest::addColumn<Matrix4>("start");
     QTest::addColumn<Vector3>("degrees");
 
-    QTest::newRow("identity, small angles") << vorlix::identityMatrix() << Vector3{0.5, 0.7, -0.3};
-    QTest::newRow("tilted, small angles") << tiltedOrientation() << Vector3{0.5, 0.7, -0.3};
+    QTest::newRow("identity, small angles")
+        << vorlix::identityMatrix() << Vector3 { 0.5, 0.7, -0.3 };
+    QTest::newRow("tilted, small angles") << tiltedOrientation() << Vector3 { 0.5, 0.7, -0.3 };
     // Large angles make any mix-up of order or axes show at first order.
-    QTest::newRow("identity, quarter turns") << vorlix::identityMatrix() << Vector3{90, 90, 0};
-    QTest::newRow("tilted, large angles") << tiltedOrientation() << Vector3{80, -45, 130};
-    QTest::newRow("only z") << tiltedOrientation() << Vector3{0, 0, 33};
+    QTest::newRow("identity, quarter turns") << vorlix::identityMatrix() << Vector3 { 90, 90, 0 };
+    QTest::newRow("tilted, large angles") << tiltedOrientation() << Vector3 { 80, -45, 130 };
+    QTest::newRow("only z") << tiltedOrientation() << Vector3 { 0, 0, 33 };
 }
 
 void TestRigidBody::turnAboutBodyAxes()
@@ -185,7 +187,7 @@ void TestRigidBody::oneSubStep_data()
 void TestRigidBody::oneSubStep()
 {
     QFETCH(Matrix4, start);
-    RigidBodyState body = bodyWith({1, 2, 3}, {1, 1, 1}, start);
+    RigidBodyState body = bodyWith({ 1, 2, 3 }, { 1, 1, 1 }, start);
 
     vorlix::integrateFrame(body, 0.01, 1);
 
@@ -198,7 +200,7 @@ void TestRigidBody::oneSubStep()
 
     // The turn uses the updated ω, in degrees with the program's fixed conversion factor.
     const double f = 0.01 * 57.2957795;
-    const Vector3 degrees{0.99 * f, 1.01 * f, (1 - 0.01 / 3) * f};
+    const Vector3 degrees { 0.99 * f, 1.01 * f, (1 - 0.01 / 3) * f };
     COMPARE_MATRIX(body.orientation, turnAboutOldColumnsPremultiplied(start, degrees));
     COMPARE_MATRIX(body.orientation, turnPostmultiplied(start, degrees));
 }
@@ -206,7 +208,7 @@ void TestRigidBody::oneSubStep()
 void TestRigidBody::tickAboutY()
 {
     // One tick at the start-up time base: 1000 sub-steps of 5 µs.
-    RigidBodyState body = bodyWith({1, 2, 3}, {0, 1, 0});
+    RigidBodyState body = bodyWith({ 1, 2, 3 }, { 0, 1, 0 });
     vorlix::integrateFrame(body, 0.005, 1000);
 
     const Matrix4 &o = body.orientation;
@@ -223,8 +225,8 @@ void TestRigidBody::tickAboutY()
 
 void TestRigidBody::equalMomentsKeepOmega()
 {
-    const Vector3 omega{0.3, -1.2, 0.7};
-    RigidBodyState body = bodyWith({2, 2, 2}, omega);
+    const Vector3 omega { 0.3, -1.2, 0.7 };
+    RigidBodyState body = bodyWith({ 2, 2, 2 }, omega);
     const RigidBodyState firstStep = [&] {
         RigidBodyState once = body;
         vorlix::integrateFrame(once, 0.001, 1);
@@ -246,15 +248,15 @@ void TestRigidBody::equalMomentsKeepOmega()
 void TestRigidBody::singleAxisSpinIsSteady_data()
 {
     QTest::addColumn<Vector3>("omega");
-    QTest::newRow("about x") << Vector3{2, 0, 0};
-    QTest::newRow("about y") << Vector3{0, -0.5, 0};
-    QTest::newRow("about z") << Vector3{0, 0, 3};
+    QTest::newRow("about x") << Vector3 { 2, 0, 0 };
+    QTest::newRow("about y") << Vector3 { 0, -0.5, 0 };
+    QTest::newRow("about z") << Vector3 { 0, 0, 3 };
 }
 
 void TestRigidBody::singleAxisSpinIsSteady()
 {
     QFETCH(Vector3, omega);
-    RigidBodyState body = bodyWith({1, 2, 3}, omega);
+    RigidBodyState body = bodyWith({ 1, 2, 3 }, omega);
     vorlix::integrateFrame(body, 0.05, 500);
 
     QCOMPARE(body.lastIncrement.x, 0.0);
@@ -264,11 +266,15 @@ void TestRigidBody::singleAxisSpinIsSteady()
     QCOMPARE(body.omega.y, omega.y);
     QCOMPARE(body.omega.z, omega.z);
     // The spin axis itself does not move.
-    const Vector3 axisOfSpin{omega.x / length(omega), omega.y / length(omega), omega.z / length(omega)};
+    const Vector3 axisOfSpin { omega.x / length(omega), omega.y / length(omega),
+        omega.z / length(omega) };
     const Matrix4 &o = body.orientation;
-    COMPARE_NEAR(o[0] * axisOfSpin.x + o[4] * axisOfSpin.y + o[8] * axisOfSpin.z, axisOfSpin.x, 1e-12);
-    COMPARE_NEAR(o[1] * axisOfSpin.x + o[5] * axisOfSpin.y + o[9] * axisOfSpin.z, axisOfSpin.y, 1e-12);
-    COMPARE_NEAR(o[2] * axisOfSpin.x + o[6] * axisOfSpin.y + o[10] * axisOfSpin.z, axisOfSpin.z, 1e-12);
+    COMPARE_NEAR(
+        o[0] * axisOfSpin.x + o[4] * axisOfSpin.y + o[8] * axisOfSpin.z, axisOfSpin.x, 1e-12);
+    COMPARE_NEAR(
+        o[1] * axisOfSpin.x + o[5] * axisOfSpin.y + o[9] * axisOfSpin.z, axisOfSpin.y, 1e-12);
+    COMPARE_NEAR(
+        o[2] * axisOfSpin.x + o[6] * axisOfSpin.y + o[10] * axisOfSpin.z, axisOfSpin.z, 1e-12);
 }
 
 void TestRigidBody::noSubSteps_data()
@@ -281,8 +287,8 @@ void TestRigidBody::noSubSteps_data()
 void TestRigidBody::noSubSteps()
 {
     QFETCH(int, subSteps);
-    RigidBodyState body = bodyWith({1, 2, 3}, {1, 1, 1}, tiltedOrientation());
-    body.lastIncrement = {0.25, 0.5, 0.75};
+    RigidBodyState body = bodyWith({ 1, 2, 3 }, { 1, 1, 1 }, tiltedOrientation());
+    body.lastIncrement = { 0.25, 0.5, 0.75 };
     const RigidBodyState before = body;
 
     vorlix::integrateFrame(body, 0.005, subSteps);
@@ -304,7 +310,7 @@ void TestRigidBody::longRunStaysOrthonormal()
     // same turn shrinks the turned plane by cos² of the step angle each time, and turns
     // rounded to single precision (as on a float matrix stack) drift by about 1e-10 a
     // step: either leaves an error near 1e-4 after this run.
-    RigidBodyState body = bodyWith({1, 2, 3}, {1.0, 0.5, 2.0});
+    RigidBodyState body = bodyWith({ 1, 2, 3 }, { 1.0, 0.5, 2.0 });
     for (int tick = 0; tick < 1000; ++tick)
         vorlix::integrateFrame(body, 0.005, 1000);
 
@@ -320,8 +326,8 @@ void TestRigidBody::shortRunConservesInvariants()
     // grows by O(h²) a step, O(h) = 1e-5 relative over the run. The world-frame direction
     // of L drifts by O(h) as well, but only if the body is turned about its own axes: a turn
     // about the world axes moves L by O(1). Tolerances are ten times the expected drift.
-    const Vector3 moments{1, 2, 3};
-    RigidBodyState body = bodyWith(moments, {1.0, 0.5, 2.0}, tiltedOrientation());
+    const Vector3 moments { 1, 2, 3 };
+    RigidBodyState body = bodyWith(moments, { 1.0, 0.5, 2.0 }, tiltedOrientation());
     const double energy = kineticEnergy(moments, body.omega);
     const Vector3 momentum = worldAngularMomentum(moments, body);
 
@@ -329,10 +335,12 @@ void TestRigidBody::shortRunConservesInvariants()
         vorlix::integrateFrame(body, 0.01, 1000);
 
     const Vector3 momentumAfter = worldAngularMomentum(moments, body);
-    const double relativeEnergyDrift = std::abs(kineticEnergy(moments, body.omega) - energy) / energy;
-    const double relativeLengthDrift = std::abs(length(momentumAfter) - length(momentum)) / length(momentum);
-    const Vector3 difference{momentumAfter.x - momentum.x, momentumAfter.y - momentum.y,
-                             momentumAfter.z - momentum.z};
+    const double relativeEnergyDrift
+        = std::abs(kineticEnergy(moments, body.omega) - energy) / energy;
+    const double relativeLengthDrift
+        = std::abs(length(momentumAfter) - length(momentum)) / length(momentum);
+    const Vector3 difference { momentumAfter.x - momentum.x, momentumAfter.y - momentum.y,
+        momentumAfter.z - momentum.z };
     const double relativeMomentumDrift = length(difference) / length(momentum);
 
     QVERIFY2(relativeEnergyDrift < 1e-4, QByteArray::number(relativeEnergyDrift, 'g', 6));
@@ -343,10 +351,10 @@ void TestRigidBody::shortRunConservesInvariants()
 void TestRigidBody::zeroMomentsPropagateNonFinite_data()
 {
     QTest::addColumn<Vector3>("moments");
-    QTest::newRow("Ix zero") << Vector3{0, 2, 3};
-    QTest::newRow("Iy zero, Ix equal Iz") << Vector3{1, 0, 1};
-    QTest::newRow("Iz zero") << Vector3{1, 2, 0};
-    QTest::newRow("all zero") << Vector3{0, 0, 0};
+    QTest::newRow("Ix zero") << Vector3 { 0, 2, 3 };
+    QTest::newRow("Iy zero, Ix equal Iz") << Vector3 { 1, 0, 1 };
+    QTest::newRow("Iz zero") << Vector3 { 1, 2, 0 };
+    QTest::newRow("all zero") << Vector3 { 0, 0, 0 };
 }
 
 void TestRigidBody::zeroMomentsPropagateNonFinite()
@@ -355,11 +363,11 @@ void TestRigidBody::zeroMomentsPropagateNonFinite()
     const Vector3 c = vorlix::eulerCoefficients(moments.x, moments.y, moments.z);
     QVERIFY(!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z));
 
-    RigidBodyState body = bodyWith(moments, {1, 1, 1});
+    RigidBodyState body = bodyWith(moments, { 1, 1, 1 });
     vorlix::integrateFrame(body, 0.005, 10);
 
     QVERIFY(!std::isfinite(body.omega.x) || !std::isfinite(body.omega.y)
-            || !std::isfinite(body.omega.z));
+        || !std::isfinite(body.omega.z));
     QVERIFY(!allFinite(body.orientation));
 }
 

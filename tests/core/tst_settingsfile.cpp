@@ -27,8 +27,8 @@ QString written(const SettingsFile &settings)
     return text;
 }
 
-Preset preset(const QString &name, double ix, double iy, double iz, double wx, double wy,
-              double wz, double speed, int iterPerFrame)
+Preset preset(const QString &name, double ix, double iy, double iz, double wx, double wy, double wz,
+    double speed, int iterPerFrame)
 {
     Preset p;
     p.name = name;
@@ -88,8 +88,7 @@ double sixDigitValue(quint32 seed)
 
 } // namespace
 
-class TestSettingsFile : public QObject
-{
+class TestSettingsFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -114,28 +113,31 @@ void TestSettingsFile::displaySettings_data()
     QTest::addColumn<float>("lineWidth");
     QTest::addColumn<int>("presetCount");
 
-    QTest::newRow("green, width 2, no presets")
-        << "Color=00ff00\nLineWidth=2\n" << true << "00ff00" << true << 2.0f << 0;
-    QTest::newRow("hash in the colour value starts a comment")
-        << "Color=#00ff00\n" << true << "" << false << 1.0f << 0;
-    QTest::newRow("second colour ignored")
-        << "Color=ff0000\nColor=00ff00\n" << true << "ff0000" << false << 1.0f << 0;
-    QTest::newRow("second Line ignored")
-        << "LineWidth=3\nLineWidth=5\n" << false << "" << true << 3.0f << 0;
-    QTest::newRow("any key beginning with Line counts first")
-        << "Linear=7\nLineWidth=2\n" << false << "" << true << 7.0f << 0;
+    QTest::newRow("green, width 2, no presets") << "Color=00ff00\nLineWidth=2\n"
+                                                << true << "00ff00" << true << 2.0f << 0;
+    QTest::newRow("hash in the colour value starts a comment") << "Color=#00ff00\n"
+                                                               << true << "" << false << 1.0f << 0;
+    QTest::newRow("second colour ignored") << "Color=ff0000\nColor=00ff00\n"
+                                           << true << "ff0000" << false << 1.0f << 0;
+    QTest::newRow("second Line ignored") << "LineWidth=3\nLineWidth=5\n"
+                                         << false << "" << true << 3.0f << 0;
+    QTest::newRow("any key beginning with Line counts first") << "Linear=7\nLineWidth=2\n"
+                                                              << false << "" << true << 7.0f << 0;
     QTest::newRow("display lines after the presets")
         << "[a]\nIx=2\niterPerFrame=5\nColor=0000ff\nLineWidth=4\n"
         << true << "0000ff" << true << 4.0f << 1;
     QTest::newRow("neither line") << "[a]\n" << false << "" << false << 1.0f << 1;
-    QTest::newRow("width that is no number reads 0")
-        << "LineWidth=wide\n" << false << "" << true << 0.0f << 0;
+    QTest::newRow("width that is no number reads 0") << "LineWidth=wide\n"
+                                                     << false << "" << true << 0.0f << 0;
     QTest::newRow("colour value ends at the next equals sign")
-        << "Color=123456=abcdef\n" << true << "123456" << false << 1.0f << 0;
+        << "Color=123456=abcdef\n"
+        << true << "123456" << false << 1.0f << 0;
     QTest::newRow("colour line without equals sign is no colour line")
-        << "Color\nColor=654321\n" << true << "654321" << false << 1.0f << 0;
+        << "Color\nColor=654321\n"
+        << true << "654321" << false << 1.0f << 0;
     QTest::newRow("colour and width lines start no preset")
-        << "Color=ffffff\nLineWidth=1.5\nIx=3\n" << true << "ffffff" << true << 1.5f << 0;
+        << "Color=ffffff\nLineWidth=1.5\nIx=3\n"
+        << true << "ffffff" << true << 1.5f << 0;
 }
 
 void TestSettingsFile::displaySettings()
@@ -166,60 +168,66 @@ void TestSettingsFile::presets_data()
 
     QTest::newRow("all keys")
         << "[Top]\nIx=1\nIy=2\nIz=3\nWx=0.1\nWy=-4\nWz=5e-3\nSpeed=2.5\niterPerFrame=20\n"
-        << QVector<Preset>{preset("Top", 1, 2, 3, 0.1, -4, 0.005, 2.5, 20)};
+        << QVector<Preset> { preset("Top", 1, 2, 3, 0.1, -4, 0.005, 2.5, 20) };
     QTest::newRow("I1 to I3 are the moments")
         << "[p]\nI1=2\nI2=3\nI3=4\niterPerFrame=1\n"
-        << QVector<Preset>{preset("p", 2, 3, 4, 0.0025, 0.5, 0.0025, 1, 1)};
+        << QVector<Preset> { preset("p", 2, 3, 4, 0.0025, 0.5, 0.0025, 1, 1) };
     QTest::newRow("upper-case W in rad/s")
         << "[p]\nWx=1\nWy=2\nWz=3\niterPerFrame=1\n"
-        << QVector<Preset>{preset("p", 1, 1, 1, 1, 2, 3, 1, 1)};
+        << QVector<Preset> { preset("p", 1, 1, 1, 1, 2, 3, 1, 1) };
     QTest::newRow("lower-case w in turns per second")
         << "[p]\nwx=1\nwy=0.5\nwz=-2\niterPerFrame=1\n"
-        << QVector<Preset>{preset("p", 1, 1, 1, 1 * turn, 0.5 * turn, -2 * turn, 1, 1)};
+        << QVector<Preset> { preset("p", 1, 1, 1, 1 * turn, 0.5 * turn, -2 * turn, 1, 1) };
     QTest::newRow("iterPerFrame truncated toward zero")
         << "[a]\niterPerFrame=12.9\n[b]\niterPerFrame=-3.7\n"
-        << QVector<Preset>{untouched("a", 12), untouched("b", -3)};
+        << QVector<Preset> { untouched("a", 12), untouched("b", -3) };
     QTest::newRow("iterPerFrame beyond int range is clamped")
         << "[a]\niterPerFrame=1e12\n[b]\niterPerFrame=-1e12\n"
-        << QVector<Preset>{untouched("a", INT_MAX), untouched("b", INT_MIN)};
+        << QVector<Preset> { untouched("a", INT_MAX), untouched("b", INT_MIN) };
     QTest::newRow("three presets, two iterPerFrame lines: all 1000")
         << "[a]\niterPerFrame=5\n[b]\niterPerFrame=6\n[c]\nIx=2\n"
-        << QVector<Preset>{untouched("a", 1000), untouched("b", 1000),
-                           preset("c", 2, 1, 1, 0.0025, 0.5, 0.0025, 1, 1000)};
+        << QVector<Preset> { untouched("a", 1000), untouched("b", 1000),
+               preset("c", 2, 1, 1, 0.0025, 0.5, 0.0025, 1, 1000) };
     QTest::newRow("iterPerFrame lines are counted, not presets")
         << "[a]\niterPerFrame=5\niterPerFrame=6\n[b]\nIx=2\n"
-        << QVector<Preset>{untouched("a", 6),
-                           preset("b", 2, 1, 1, 0.0025, 0.5, 0.0025, 1, 1000)};
+        << QVector<Preset> { untouched("a", 6),
+               preset("b", 2, 1, 1, 0.0025, 0.5, 0.0025, 1, 1000) };
     QTest::newRow("name without closing bracket loses its last character")
-        << "[abc\niterPerFrame=1\n" << QVector<Preset>{untouched("ab", 1)};
-    QTest::newRow("empty brackets give the empty name")
-        << "[]\niterPerFrame=1\n" << QVector<Preset>{untouched("", 1)};
+        << "[abc\niterPerFrame=1\n"
+        << QVector<Preset> { untouched("ab", 1) };
+    QTest::newRow("empty brackets give the empty name") << "[]\niterPerFrame=1\n"
+                                                        << QVector<Preset> { untouched("", 1) };
     QTest::newRow("name keeps inner blanks and brackets")
-        << "[ a [b] ]\niterPerFrame=1\n" << QVector<Preset>{untouched(" a [b] ", 1)};
+        << "[ a [b] ]\niterPerFrame=1\n"
+        << QVector<Preset> { untouched(" a [b] ", 1) };
     QTest::newRow("key line before the first header ignored")
-        << "Ix=5\niterPerFrame=7\n[p]\niterPerFrame=2\n" << QVector<Preset>{untouched("p", 2)};
+        << "Ix=5\niterPerFrame=7\n[p]\niterPerFrame=2\n"
+        << QVector<Preset> { untouched("p", 2) };
     QTest::newRow("line without equals sign ignored")
         << "[p]\nIx\nIy=2\niterPerFrame=1\n"
-        << QVector<Preset>{preset("p", 1, 2, 1, 0.0025, 0.5, 0.0025, 1, 1)};
+        << QVector<Preset> { preset("p", 1, 2, 1, 0.0025, 0.5, 0.0025, 1, 1) };
     QTest::newRow("missing keys keep the panel's start values")
-        << "[p]\niterPerFrame=20\n" << QVector<Preset>{untouched("p", 20)};
+        << "[p]\niterPerFrame=20\n"
+        << QVector<Preset> { untouched("p", 20) };
     QTest::newRow("value ends at the next equals sign")
         << "[p]\nIx=2=3\niterPerFrame=1\n"
-        << QVector<Preset>{preset("p", 2, 1, 1, 0.0025, 0.5, 0.0025, 1, 1)};
+        << QVector<Preset> { preset("p", 2, 1, 1, 0.0025, 0.5, 0.0025, 1, 1) };
     QTest::newRow("value that is no number reads 0")
         << "[p]\nIx=heavy\nSpeed=\niterPerFrame=x\n"
-        << QVector<Preset>{preset("p", 0, 1, 1, 0.0025, 0.5, 0.0025, 0, 0)};
+        << QVector<Preset> { preset("p", 0, 1, 1, 0.0025, 0.5, 0.0025, 0, 0) };
     QTest::newRow("blank before the equals sign makes another key")
-        << "[p]\nIx =5\niterPerFrame=1\n" << QVector<Preset>{untouched("p", 1)};
+        << "[p]\nIx =5\niterPerFrame=1\n"
+        << QVector<Preset> { untouched("p", 1) };
     QTest::newRow("keys are case-sensitive")
         << "[p]\nix=5\nspeed=3\nIterPerFrame=4\nWX=2\n[q]\niterPerFrame=1\n[r]\niterPerFrame=1\n"
-        << QVector<Preset>{untouched("p", 1000), untouched("q", 1000), untouched("r", 1000)};
+        << QVector<Preset> { untouched("p", 1000), untouched("q", 1000), untouched("r", 1000) };
     QTest::newRow("comments, indentation and empty lines")
         << "# shipped presets\n\n   [p]   # first\n\tIx=4 # heavy\n\n#Iy=9\n  iterPerFrame=3\n"
-        << QVector<Preset>{preset("p", 4, 1, 1, 0.0025, 0.5, 0.0025, 1, 3)};
+        << QVector<Preset> { preset("p", 4, 1, 1, 0.0025, 0.5, 0.0025, 1, 3) };
     QTest::newRow("display keys store nothing in a preset")
-        << "[p]\nColor=ff0000\nLineWidth=3\niterPerFrame=1\n" << QVector<Preset>{untouched("p", 1)};
-    QTest::newRow("empty file") << "" << QVector<Preset>{};
+        << "[p]\nColor=ff0000\nLineWidth=3\niterPerFrame=1\n"
+        << QVector<Preset> { untouched("p", 1) };
+    QTest::newRow("empty file") << "" << QVector<Preset> {};
 }
 
 void TestSettingsFile::presets()
@@ -251,7 +259,7 @@ void TestSettingsFile::writtenFile_data()
     SettingsFile one;
     one.colourText = "1a2b3c";
     one.lineWidth = 1.5f;
-    one.presets = {preset("Top", 1, 2, 3, 0.0025, -0.5, 1e9, 1, 40)};
+    one.presets = { preset("Top", 1, 2, 3, 0.0025, -0.5, 1e9, 1, 40) };
     QTest::newRow("one preset") << one
                                 << "Color=1a2b3c\nLineWidth=1.5\n\n"
                                    "[Top]\nIx=1\nIy=2\nIz=3\nWx=0.0025\nWy=-0.5\nWz=1e+09\n"
@@ -259,7 +267,7 @@ void TestSettingsFile::writtenFile_data()
 
     SettingsFile deleted;
     deleted.colourText = "000000";
-    deleted.presets = {untouched("b", 1), untouched("", 2), untouched("a", 3), untouched("", 4)};
+    deleted.presets = { untouched("b", 1), untouched("", 2), untouched("a", 3), untouched("", 4) };
     QTest::newRow("empty names dropped, order kept")
         << deleted
         << "Color=000000\nLineWidth=1\n\n"
@@ -297,7 +305,7 @@ void TestSettingsFile::numberFormat()
     QFETCH(QString, text);
 
     SettingsFile settings;
-    settings.presets = {preset("n", value, 1, 1, 1, 1, 1, 1, 1)};
+    settings.presets = { preset("n", value, 1, 1, 1, 1, 1, 1, 1) };
     const QStringList lines = written(settings).split('\n');
     QVERIFY(lines.contains("Ix=" + text));
 
@@ -317,8 +325,8 @@ void TestSettingsFile::roundTrip()
     };
     for (int i = 0; i < 60; ++i) {
         const QString name = i % 7 == 0 ? QString("[%1] spin").arg(i) : QString("preset %1").arg(i);
-        store.presets.append(preset(name, next(), next(), next(), next(), next(), next(), next(),
-                                    int(seed % 1000000) + 1));
+        store.presets.append(preset(
+            name, next(), next(), next(), next(), next(), next(), next(), int(seed % 1000000) + 1));
     }
     store.colourSeen = true;
     store.lineWidthSeen = true;

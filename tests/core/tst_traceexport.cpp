@@ -20,7 +20,7 @@ struct TraceInput {
 
     RecordedTrace recorded() const
     {
-        return {nullBuffer ? nullptr : points.constData(), pointCount, shown};
+        return { nullBuffer ? nullptr : points.constData(), pointCount, shown };
     }
 };
 
@@ -31,7 +31,7 @@ TraceInput hidden()
 
 TraceInput shownTrace(const QVector<double> &points)
 {
-    return {points, int(points.size() / 3), true, false};
+    return { points, int(points.size() / 3), true, false };
 }
 
 QByteArray exportText(const TraceInput &x, const TraceInput &y, const TraceInput &z)
@@ -63,8 +63,7 @@ QVector<double> pointsOnCircle(int count)
 }
 
 /// Takes the first `capacity` bytes, then refuses everything: a disk that fills up.
-class FillingDevice : public QIODevice
-{
+class FillingDevice : public QIODevice {
 public:
     explicit FillingDevice(qint64 capacity) : capacity(capacity) { open(QIODevice::WriteOnly); }
 
@@ -88,8 +87,7 @@ private:
 
 Q_DECLARE_METATYPE(TraceInput)
 
-class TestTraceExport : public QObject
-{
+class TestTraceExport : public QObject {
     Q_OBJECT
 
 private slots:
@@ -111,63 +109,56 @@ void TestTraceExport::writesTheFormat_data()
     QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("X with three points, Y hidden, Z with two")
-        << shownTrace({1, 0, 0, 0, 1, 0, 0, 0, 1}) << hidden()
-        << shownTrace({0.5, 0.25, 0.125, -1, -2, -3})
-        << QStringList{"#vorlix export:",
-                       "o XLine",
-                       "v 1.000000 0.000000 0.000000",
-                       "v 0.000000 1.000000 0.000000",
-                       "v 0.000000 0.000000 1.000000",
-                       "f 1 2",
-                       "f 2 3",
-                       "o ZLine",
-                       "v 0.500000 0.250000 0.125000",
-                       "v -1.000000 -2.000000 -3.000000",
-                       "f 4 5"};
+        << shownTrace({ 1, 0, 0, 0, 1, 0, 0, 0, 1 }) << hidden()
+        << shownTrace({ 0.5, 0.25, 0.125, -1, -2, -3 })
+        << QStringList { "#vorlix export:", "o XLine", "v 1.000000 0.000000 0.000000",
+               "v 0.000000 1.000000 0.000000", "v 0.000000 0.000000 1.000000", "f 1 2", "f 2 3",
+               "o ZLine", "v 0.500000 0.250000 0.125000", "v -1.000000 -2.000000 -3.000000",
+               "f 4 5" };
 
-    QTest::newRow("shown but empty") << shownTrace({}) << hidden() << hidden()
-                                     << QStringList{"#vorlix export:", "o XLine"};
+    QTest::newRow("shown but empty")
+        << shownTrace({}) << hidden() << hidden() << QStringList { "#vorlix export:", "o XLine" };
 
     QTest::newRow("one point has no segment")
-        << hidden() << hidden() << shownTrace({0.1, 0.2, 0.3})
-        << QStringList{"#vorlix export:", "o ZLine", "v 0.100000 0.200000 0.300000"};
+        << hidden() << hidden() << shownTrace({ 0.1, 0.2, 0.3 })
+        << QStringList { "#vorlix export:", "o ZLine", "v 0.100000 0.200000 0.300000" };
 
     QTest::newRow("Y and Z only are numbered from 1")
-        << hidden() << shownTrace({1, 1, 1, 2, 2, 2}) << shownTrace({3, 3, 3, 4, 4, 4})
-        << QStringList{"#vorlix export:", "o YLine", "v 1.000000 1.000000 1.000000",
-                       "v 2.000000 2.000000 2.000000", "f 1 2", "o ZLine",
-                       "v 3.000000 3.000000 3.000000", "v 4.000000 4.000000 4.000000", "f 3 4"};
+        << hidden() << shownTrace({ 1, 1, 1, 2, 2, 2 }) << shownTrace({ 3, 3, 3, 4, 4, 4 })
+        << QStringList { "#vorlix export:", "o YLine", "v 1.000000 1.000000 1.000000",
+               "v 2.000000 2.000000 2.000000", "f 1 2", "o ZLine", "v 3.000000 3.000000 3.000000",
+               "v 4.000000 4.000000 4.000000", "f 3 4" };
 
     QTest::newRow("negative half keeps its sign")
-        << shownTrace({-0.5, 0, 1}) << hidden() << hidden()
-        << QStringList{"#vorlix export:", "o XLine", "v -0.500000 0.000000 1.000000"};
+        << shownTrace({ -0.5, 0, 1 }) << hidden() << hidden()
+        << QStringList { "#vorlix export:", "o XLine", "v -0.500000 0.000000 1.000000" };
 
     QTest::newRow("rounded to six decimals")
-        << shownTrace({0.12345649, 0.99999951, -0.0000004}) << hidden() << hidden()
-        << QStringList{"#vorlix export:", "o XLine", "v 0.123456 1.000000 -0.000000"};
+        << shownTrace({ 0.12345649, 0.99999951, -0.0000004 }) << hidden() << hidden()
+        << QStringList { "#vorlix export:", "o XLine", "v 0.123456 1.000000 -0.000000" };
 
     TraceInput unallocated = shownTrace({});
     unallocated.pointCount = 1000;
     unallocated.nullBuffer = true;
     QTest::newRow("a missing buffer has no points and takes no numbers")
-        << unallocated << shownTrace({1, 2, 3, 4, 5, 6}) << hidden()
-        << QStringList{"#vorlix export:", "o XLine", "o YLine", "v 1.000000 2.000000 3.000000",
-                       "v 4.000000 5.000000 6.000000", "f 1 2"};
+        << unallocated << shownTrace({ 1, 2, 3, 4, 5, 6 }) << hidden()
+        << QStringList { "#vorlix export:", "o XLine", "o YLine", "v 1.000000 2.000000 3.000000",
+               "v 4.000000 5.000000 6.000000", "f 1 2" };
 
-    TraceInput partlyRecorded = shownTrace({1, 1, 1, 2, 2, 2, 9, 9, 9});
+    TraceInput partlyRecorded = shownTrace({ 1, 1, 1, 2, 2, 2, 9, 9, 9 });
     partlyRecorded.pointCount = 2;
     QTest::newRow("only the counted points are read")
         << partlyRecorded << hidden() << hidden()
-        << QStringList{"#vorlix export:", "o XLine", "v 1.000000 1.000000 1.000000",
-                       "v 2.000000 2.000000 2.000000", "f 1 2"};
+        << QStringList { "#vorlix export:", "o XLine", "v 1.000000 1.000000 1.000000",
+               "v 2.000000 2.000000 2.000000", "f 1 2" };
 
-    TraceInput negativeCount = shownTrace({1, 1, 1});
+    TraceInput negativeCount = shownTrace({ 1, 1, 1 });
     negativeCount.pointCount = -3;
     QTest::newRow("a negative count is no points")
-        << negativeCount << hidden() << hidden() << QStringList{"#vorlix export:", "o XLine"};
+        << negativeCount << hidden() << hidden() << QStringList { "#vorlix export:", "o XLine" };
 
-    QTest::newRow("nothing shown") << hidden() << hidden() << hidden()
-                                   << QStringList{"#vorlix export:"};
+    QTest::newRow("nothing shown")
+        << hidden() << hidden() << hidden() << QStringList { "#vorlix export:" };
 }
 
 void TestTraceExport::writesTheFormat()
@@ -202,7 +193,7 @@ void TestTraceExport::coordinatesAreFormattedLikeQString()
 {
     QFETCH(double, value);
     const QByteArray number = QString::number(value, 'f', 6).toLatin1();
-    const QByteArray text = exportText(shownTrace({value, value, value}), hidden(), hidden());
+    const QByteArray text = exportText(shownTrace({ value, value, value }), hidden(), hidden());
     QCOMPARE(text, "#vorlix export:\no XLine\nv " + number + ' ' + number + ' ' + number + '\n');
 }
 
@@ -214,7 +205,7 @@ void TestTraceExport::decimalCommaLocaleStillWritesFullStops()
     // Also the C library's, where installed, as QCoreApplication would take it from LANG.
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
 
-    const QByteArray text = exportText(shownTrace({0.25, -1.5, 2}), hidden(), hidden());
+    const QByteArray text = exportText(shownTrace({ 0.25, -1.5, 2 }), hidden(), hidden());
 
     std::setlocale(LC_NUMERIC, previousNumeric.constData());
     QLocale::setDefault(previousDefault);
@@ -225,19 +216,19 @@ void TestTraceExport::longTracesSurviveChunking()
 {
     // Several megabytes: the text crosses many chunk boundaries.
     const int count = 200000;
-    const QByteArray text = exportText(shownTrace(pointsOnCircle(count)), hidden(),
-                                       shownTrace({0, 0, 1, 0, 1, 0}));
+    const QByteArray text
+        = exportText(shownTrace(pointsOnCircle(count)), hidden(), shownTrace({ 0, 0, 1, 0, 1, 0 }));
     const QList<QByteArray> lines = text.chopped(1).split('\n');
 
     QCOMPARE(lines.size(), 1 + (1 + count + count - 1) + (1 + 2 + 1));
     QCOMPARE(lines.at(1), QByteArray("o XLine"));
     QCOMPARE(lines.at(2), QByteArray("v 1.000000 0.000000 -0.250000"));
     QCOMPARE(lines.at(1 + count + 1), QByteArray("f 1 2"));
-    QCOMPARE(lines.at(1 + count + count - 1), "f " + QByteArray::number(count - 1) + ' '
-                                                   + QByteArray::number(count));
+    QCOMPARE(lines.at(1 + count + count - 1),
+        "f " + QByteArray::number(count - 1) + ' ' + QByteArray::number(count));
     QCOMPARE(lines.at(1 + count + count), QByteArray("o ZLine"));
-    QCOMPARE(lines.last(), "f " + QByteArray::number(count + 1) + ' '
-                               + QByteArray::number(count + 2));
+    QCOMPARE(
+        lines.last(), "f " + QByteArray::number(count + 1) + ' ' + QByteArray::number(count + 2));
     int vertexLines = 0;
     for (const QByteArray &line : lines)
         vertexLines += line.startsWith("v ") && line.count(' ') == 3 ? 1 : 0;
@@ -247,7 +238,7 @@ void TestTraceExport::longTracesSurviveChunking()
 void TestTraceExport::readsBackWithTheObjReader()
 {
     const QVector<double> x = pointsOnCircle(1000);
-    const QVector<double> z = {-0.5, 0, 1, 0.5, 0, -1, 0, 0, 0};
+    const QVector<double> z = { -0.5, 0, 1, 0.5, 0, -1, 0, 0, 0 };
     const QByteArray text = exportText(shownTrace(x), hidden(), shownTrace(z));
 
     const vorlix::ObjMesh mesh = vorlix::readObj(text, '.');
@@ -258,14 +249,14 @@ void TestTraceExport::readsBackWithTheObjReader()
     const double tolerance = 5e-7 + 1e-7;
     for (int i = 0; i < all.size(); ++i)
         QVERIFY2(std::abs(mesh.vertices[std::size_t(i)] - all[i]) <= tolerance,
-                 qPrintable(QString("coordinate %1").arg(i)));
+            qPrintable(QString("coordinate %1").arg(i)));
 }
 
 void TestTraceExport::stopsWhenTheDeviceIsFull()
 {
     FillingDevice device(100000);
     const QVector<double> points = pointsOnCircle(300000);
-    const RecordedTrace trace{points.constData(), 300000, true};
+    const RecordedTrace trace { points.constData(), 300000, true };
 
     QVERIFY(!vorlix::writeTracesAsObj(&device, trace, trace, trace));
     // It gave up at the first refused chunk instead of formatting the other megabytes.

@@ -28,8 +28,7 @@
 
 /// Points HOME at a fresh empty directory for the object's lifetime. Create it before
 /// the MainWindow, which reads QDir::homePath() when it is constructed.
-class TemporaryHome
-{
+class TemporaryHome {
 public:
     TemporaryHome() : previous(qgetenv("HOME")) { qputenv("HOME", dir.path().toLocal8Bit()); }
     ~TemporaryHome() { qputenv("HOME", previous); }
@@ -95,8 +94,8 @@ struct FileDialogSeen {
 inline void recordFileDialog(const QFileDialog *dialog, FileDialogSeen *seen)
 {
     if (seen)
-        *seen = {true, dialog->windowTitle(), dialog->directory().absolutePath(),
-                 dialog->nameFilters(), dialog->acceptMode()};
+        *seen = { true, dialog->windowTitle(), dialog->directory().absolutePath(),
+            dialog->nameFilters(), dialog->acceptMode() };
 }
 
 /// Enters `name` and accepts it, as a user typing it and pressing Open or Save would.
@@ -121,8 +120,8 @@ inline void chooseFile(QFileDialog *dialog, const QString &name)
 /// the question whether to replace a file); set up any earlier, that answer would meet the
 /// file dialog first. Any other dialog that comes first is rejected, so that the test
 /// fails instead of hanging.
-inline void chooseInNextFileDialog(const QString &name, FileDialogSeen *seen = nullptr,
-                                   std::function<void()> beforeAccepting = {})
+inline void chooseInNextFileDialog(
+    const QString &name, FileDialogSeen *seen = nullptr, std::function<void()> beforeAccepting = {})
 {
     onNextModal([name, seen, beforeAccepting](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
@@ -162,7 +161,7 @@ struct ShownWindow {
     }
     bool exposed() { return QTest::qWaitForWindowExposed(&window); }
     GLWidget *view() const { return window.glWidget; }
-    template <class T> T *child(const char *name) const { return window.findChild<T *>(name); }
+    template<class T> T *child(const char *name) const { return window.findChild<T *>(name); }
     void click(const char *button)
     {
         QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton);
@@ -205,14 +204,13 @@ inline void clickThroughWindow(QWidget *target, QPoint at)
 
 /// Lets no file grow beyond `bytes` while it lives: writes past it fail with EFBIG, as on
 /// a full disk, instead of SIGXFSZ ending the test.
-class FileSizeLimit
-{
+class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &previous);
         previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited{bytes, previous.rlim_max};
+        const rlimit limited { bytes, previous.rlim_max };
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
@@ -224,7 +222,7 @@ public:
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
-    rlimit previous{};
+    rlimit previous {};
     void (*previousHandler)(int) = nullptr;
 };
 

@@ -4,7 +4,6 @@
 #include "testsupport.h"
 #include "ui_mainwindowclass.h"
 
-#include <QtTest>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QtTest>
 #include <cmath>
 
 Q_DECLARE_METATYPE(vorlix::Vector3)
@@ -22,8 +22,8 @@ const char *const greenStyle = "* { background-color: rgb(170,255,127) }";
 const char *const orangeStyle = "* { background-color: rgb(255,170,127) }";
 
 struct Panel {
-    vorlix::Vector3 moments{1, 2, 3};
-    vorlix::Vector3 omega{0.3, 0.4, 0.5};
+    vorlix::Vector3 moments { 1, 2, 3 };
+    vorlix::Vector3 omega { 0.3, 0.4, 0.5 };
     double speed = 2;
     double iterations = 100;
 };
@@ -56,7 +56,7 @@ struct Fixture {
             QVERIFY(QMetaObject::invokeMethod(&view(), "rotate"));
     }
 
-    vorlix::Vector3 omega() { return {view().omegaX, view().omegaY, view().omegaZ}; }
+    vorlix::Vector3 omega() { return { view().omegaX, view().omegaY, view().omegaZ }; }
 };
 
 // For the look of a freshly built form, before MainWindow applies a preset over it.
@@ -65,7 +65,7 @@ struct PlainForm {
     Ui_MainWindowClass ui;
     PlainForm() { ui.setupUi(&window); }
 
-    template <typename T> T *find(const QString &name)
+    template<typename T> T *find(const QString &name)
     {
         T *object = window.findChild<T *>(name);
         if (!object)
@@ -80,9 +80,9 @@ bool closeTo(double actual, double expected)
     return std::abs(actual - expected) <= 1e-12 * std::max(1.0, std::abs(expected));
 }
 
-#define COMPARE_CLOSE(actual, expected)                                                           \
-    QVERIFY2(closeTo(actual, expected),                                                           \
-             QByteArray::number(actual, 'g', 17) + " != " + QByteArray::number(expected, 'g', 17))
+#define COMPARE_CLOSE(actual, expected)                                                            \
+    QVERIFY2(closeTo(actual, expected),                                                            \
+        QByteArray::number(actual, 'g', 17) + " != " + QByteArray::number(expected, 'g', 17))
 
 bool allFinite(const vorlix::Matrix4 &m)
 {
@@ -110,8 +110,7 @@ QStringList entriesOf(QMenu *menu)
 } // namespace
 
 // A window that records what the form's by-name connections deliver to it.
-class SlotProbe : public QMainWindow
-{
+class SlotProbe : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -125,8 +124,7 @@ private slots:
     void on_Ell_toggled(bool) { ++ellipsoidToggles; }
 };
 
-class TestMainWindow : public QObject
-{
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -182,37 +180,41 @@ void TestMainWindow::formObjectTypes_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
 
-    const char *const actions[] = {"actionE_xit", "action_Info", "actionLoad_triangulated_OBJ",
-                                   "actionLoad_texture", "actionLoad_settings_file",
-                                   "actionExport_as_image", "actionBackground_color",
-                                   "actionExport_lines_as_OBJ", "actionLine_width"};
+    const char *const actions[] = { "actionE_xit", "action_Info", "actionLoad_triangulated_OBJ",
+        "actionLoad_texture", "actionLoad_settings_file", "actionExport_as_image",
+        "actionBackground_color", "actionExport_lines_as_OBJ", "actionLine_width" };
     for (const char *name : actions)
         QTest::newRow(name) << name << "QAction";
-    for (const char *name : {"Ix", "Iy", "Iz", "WX", "WY", "WZ", "iterPerFrame", "speed"})
+    for (const char *name : { "Ix", "Iy", "Iz", "WX", "WY", "WZ", "iterPerFrame", "speed" })
         QTest::newRow(name) << name << "QDoubleSpinBox";
-    for (const char *name : {"xb", "yb", "zb", "save", "delete_2", "pushButton"})
+    for (const char *name : { "xb", "yb", "zb", "save", "delete_2", "pushButton" })
         QTest::newRow(name) << name << "QPushButton";
-    for (const char *name : {"Ell", "Draw"})
+    for (const char *name : { "Ell", "Draw" })
         QTest::newRow(name) << name << "QCheckBox";
-    for (const char *name : {"label", "label_2", "label_3", "label_4", "label_5", "label_6",
-                             "label_7", "label_8", "label_9", "label_10", "label_11"})
+    for (const char *name : { "label", "label_2", "label_3", "label_4", "label_5", "label_6",
+             "label_7", "label_8", "label_9", "label_10", "label_11" })
         QTest::newRow(name) << name << "QLabel";
-    for (const char *name : {"line", "line_2", "line_3", "line_4", "line_5", "line_6"})
+    for (const char *name : { "line", "line_2", "line_3", "line_4", "line_5", "line_6" })
         QTest::newRow(name) << name << "QFrame";
-    for (const char *name : {"horizontalLayout", "horizontalLayout_2", "horizontalLayout_3",
-                             "horizontalLayout_4", "horizontalLayout_5", "horizontalLayout_6",
-                             "horizontalLayout_7", "horizontalLayout_8", "horizontalLayout_9",
-                             "horizontalLayout_10", "horizontalLayout_11", "horizontalLayout_12",
-                             "horizontalLayout_13", "horizontalLayout_14"})
+    for (const char *name :
+        { "horizontalLayout", "horizontalLayout_2", "horizontalLayout_3", "horizontalLayout_4",
+            "horizontalLayout_5", "horizontalLayout_6", "horizontalLayout_7", "horizontalLayout_8",
+            "horizontalLayout_9", "horizontalLayout_10", "horizontalLayout_11",
+            "horizontalLayout_12", "horizontalLayout_13", "horizontalLayout_14" })
         QTest::newRow(name) << name << "QHBoxLayout";
-    for (const char *name : {"verticalLayout", "verticalLayout_2", "verticalLayout_3", "verticalLayout_6"})
+    for (const char *name :
+        { "verticalLayout", "verticalLayout_2", "verticalLayout_3", "verticalLayout_6" })
         QTest::newRow(name) << name << "QVBoxLayout";
-    QTest::newRow("Settings") << "Settings" << "QComboBox";
-    QTest::newRow("centralWidget") << "centralWidget" << "QWidget";
-    QTest::newRow("menuBar") << "menuBar" << "QMenuBar";
-    for (const char *name : {"menu_File", "menuSettings", "menuHelp"})
+    QTest::newRow("Settings") << "Settings"
+                              << "QComboBox";
+    QTest::newRow("centralWidget") << "centralWidget"
+                                   << "QWidget";
+    QTest::newRow("menuBar") << "menuBar"
+                             << "QMenuBar";
+    for (const char *name : { "menu_File", "menuSettings", "menuHelp" })
         QTest::newRow(name) << name << "QMenu";
-    QTest::newRow("statusBar") << "statusBar" << "QStatusBar";
+    QTest::newRow("statusBar") << "statusBar"
+                               << "QStatusBar";
 }
 
 void TestMainWindow::formObjectTypes()
@@ -244,7 +246,8 @@ void TestMainWindow::spinBoxes_data()
     QTest::newRow("WX") << "WX" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
     QTest::newRow("WY") << "WY" << 6 << -500.0 << 500.0 << 0.1 << 0.5 << 100 << fixed;
     QTest::newRow("WZ") << "WZ" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
-    QTest::newRow("iterPerFrame") << "iterPerFrame" << 0 << 1.0 << 1e6 << 1.0 << 10.0 << 70 << fixed;
+    QTest::newRow("iterPerFrame") << "iterPerFrame" << 0 << 1.0 << 1e6 << 1.0 << 10.0 << 70
+                                  << fixed;
     QTest::newRow("speed") << "speed" << 3 << -9999.99 << 9999.99 << 1.0 << 1.0 << 100 << fixed;
 }
 
@@ -316,7 +319,8 @@ void TestMainWindow::widgetTexts_data()
     QTest::newRow("yb") << "yb" << QByteArray("text") << "Y";
     QTest::newRow("zb") << "zb" << QByteArray("text") << "Z";
     QTest::newRow("save") << "save" << QByteArray("text") << "+";
-    QTest::newRow("delete_2 is an en dash") << "delete_2" << QByteArray("text") << QString(QChar(0x2013));
+    QTest::newRow("delete_2 is an en dash")
+        << "delete_2" << QByteArray("text") << QString(QChar(0x2013));
     QTest::newRow("pushButton") << "pushButton" << QByteArray("text") << "Start";
     QTest::newRow("save tool tip") << "save" << QByteArray("toolTip") << "save settings";
     QTest::newRow("delete_2 tool tip") << "delete_2" << QByteArray("toolTip") << "delete settings";
@@ -342,14 +346,22 @@ void TestMainWindow::richTextLabels_data()
     QTest::addColumn<QString>("visibleText");
     QTest::addColumn<bool>("subscript");
 
-    QTest::newRow("label_7") << "label_7" << "Principal moments of inertia" << false;
-    QTest::newRow("label_2") << "label_2" << "Angular velocity, rad/s" << false;
-    QTest::newRow("label") << "label" << "Settings" << false;
-    QTest::newRow("label_11") << "label_11" << "Iterations/frame" << false;
-    QTest::newRow("label_6") << "label_6" << "Speed" << false;
-    QTest::newRow("label_8") << "label_8" << "IX" << true;
-    QTest::newRow("label_9") << "label_9" << "IY" << true;
-    QTest::newRow("label_10") << "label_10" << "IZ" << true;
+    QTest::newRow("label_7") << "label_7"
+                             << "Principal moments of inertia" << false;
+    QTest::newRow("label_2") << "label_2"
+                             << "Angular velocity, rad/s" << false;
+    QTest::newRow("label") << "label"
+                           << "Settings" << false;
+    QTest::newRow("label_11") << "label_11"
+                              << "Iterations/frame" << false;
+    QTest::newRow("label_6") << "label_6"
+                             << "Speed" << false;
+    QTest::newRow("label_8") << "label_8"
+                             << "IX" << true;
+    QTest::newRow("label_9") << "label_9"
+                             << "IY" << true;
+    QTest::newRow("label_10") << "label_10"
+                              << "IZ" << true;
     const QString omega(QChar(0x03C9));
     QTest::newRow("label_3") << "label_3" << omega + "X" << true;
     QTest::newRow("label_4") << "label_4" << omega + "Y" << true;
@@ -375,21 +387,33 @@ void TestMainWindow::actions_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shortcut");
 
-    QTest::newRow("actionE_xit") << "actionE_xit" << "E&xit" << "Ctrl+Q";
-    QTest::newRow("action_Info") << "action_Info" << "&Info" << "F1";
+    QTest::newRow("actionE_xit") << "actionE_xit"
+                                 << "E&xit"
+                                 << "Ctrl+Q";
+    QTest::newRow("action_Info") << "action_Info"
+                                 << "&Info"
+                                 << "F1";
     QTest::newRow("actionLoad_triangulated_OBJ") << "actionLoad_triangulated_OBJ"
-                                                 << "Load triangulated OBJ..." << "Ctrl+O";
-    QTest::newRow("actionLoad_texture keeps its trailing blank")
-        << "actionLoad_texture" << "Load texture... " << "Ctrl+P";
+                                                 << "Load triangulated OBJ..."
+                                                 << "Ctrl+O";
+    QTest::newRow("actionLoad_texture keeps its trailing blank") << "actionLoad_texture"
+                                                                 << "Load texture... "
+                                                                 << "Ctrl+P";
     QTest::newRow("actionLoad_settings_file") << "actionLoad_settings_file"
-                                              << "Load settings file..." << "Ctrl+I";
-    QTest::newRow("actionExport_as_image") << "actionExport_as_image" << "Export as image..."
+                                              << "Load settings file..."
+                                              << "Ctrl+I";
+    QTest::newRow("actionExport_as_image") << "actionExport_as_image"
+                                           << "Export as image..."
                                            << "Ctrl+E";
-    QTest::newRow("actionBackground_color") << "actionBackground_color" << "Background color..."
+    QTest::newRow("actionBackground_color") << "actionBackground_color"
+                                            << "Background color..."
                                             << "";
     QTest::newRow("actionExport_lines_as_OBJ") << "actionExport_lines_as_OBJ"
-                                               << "Export lines as OBJ..." << "";
-    QTest::newRow("actionLine_width") << "actionLine_width" << "Line width..." << "";
+                                               << "Export lines as OBJ..."
+                                               << "";
+    QTest::newRow("actionLine_width") << "actionLine_width"
+                                      << "Line width..."
+                                      << "";
 }
 
 void TestMainWindow::actions()
@@ -412,14 +436,14 @@ void TestMainWindow::menus()
     QStringList bar;
     for (QAction *action : form.ui.menuBar->actions())
         bar << action->menu()->objectName();
-    QCOMPARE(bar, QStringList({"menu_File", "menuSettings", "menuHelp"}));
+    QCOMPARE(bar, QStringList({ "menu_File", "menuSettings", "menuHelp" }));
 
     QCOMPARE(entriesOf(form.ui.menu_File),
-             QStringList({"actionLoad_triangulated_OBJ", "actionLoad_texture", "|",
-                          "actionExport_as_image", "actionExport_lines_as_OBJ", "|", "actionE_xit"}));
+        QStringList({ "actionLoad_triangulated_OBJ", "actionLoad_texture", "|",
+            "actionExport_as_image", "actionExport_lines_as_OBJ", "|", "actionE_xit" }));
     QCOMPARE(entriesOf(form.ui.menuSettings),
-             QStringList({"actionBackground_color", "actionLine_width", "actionLoad_settings_file"}));
-    QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({"action_Info"}));
+        QStringList({ "actionBackground_color", "actionLine_width", "actionLoad_settings_file" }));
+    QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({ "action_Info" }));
     QVERIFY(form.ui.actionE_xit->isIconVisibleInMenu());
     QCOMPARE(form.window.menuBar(), form.ui.menuBar);
     QCOMPARE(form.window.statusBar(), form.ui.statusBar);
@@ -443,12 +467,14 @@ void TestMainWindow::panelGeometry_data()
     QTest::newRow("yb") << "yb" << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
     QTest::newRow("zb keeps the default policy")
         << "zb" << QSize(0, 0) << QSize(30, unlimited) << QSizePolicy::Minimum << fixed << normal;
-    QTest::newRow("save") << "save" << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
-    QTest::newRow("delete_2") << "delete_2" << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
+    QTest::newRow("save") << "save" << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed
+                          << bold;
+    QTest::newRow("delete_2") << "delete_2" << QSize(20, 0) << QSize(20, unlimited) << fixed
+                              << fixed << bold;
     QTest::newRow("pushButton") << "pushButton" << QSize(0, 0) << QSize(unlimited, unlimited)
                                 << fixed << fixed << bold;
-    for (const char *name : {"label_8", "label_9", "label_10", "label_3", "label_4", "label_5",
-                             "label_11", "label_6"})
+    for (const char *name : { "label_8", "label_9", "label_10", "label_3", "label_4", "label_5",
+             "label_11", "label_6" })
         QTest::newRow(name) << name << QSize(0, 0) << QSize(unlimited, unlimited) << fixed
                             << preferred << normal;
 }
@@ -509,8 +535,8 @@ void TestMainWindow::settingsBox()
     QVERIFY(!form.ui.pushButton->autoDefault());
     QVERIFY(!form.ui.pushButton->isDefault());
     QVERIFY(!form.ui.pushButton->isFlat());
-    for (QLabel *label : {form.ui.label_8, form.ui.label_9, form.ui.label_10, form.ui.label_3,
-                          form.ui.label_4, form.ui.label_5})
+    for (QLabel *label : { form.ui.label_8, form.ui.label_9, form.ui.label_10, form.ui.label_3,
+             form.ui.label_4, form.ui.label_5 })
         QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -647,11 +673,11 @@ void TestMainWindow::oneComponentAlone()
     Fixture f;
     f.setPanel();
     f.tick(5);
-    const double before[3] = {f.view().omegaX, f.view().omegaY, f.view().omegaZ};
+    const double before[3] = { f.view().omegaX, f.view().omegaY, f.view().omegaZ };
 
     f.window.findChild<QDoubleSpinBox *>(box)->setValue(-1.25);
 
-    const double after[3] = {f.view().omegaX, f.view().omegaY, f.view().omegaZ};
+    const double after[3] = { f.view().omegaX, f.view().omegaY, f.view().omegaZ };
     for (int i = 0; i < 3; ++i)
         QCOMPARE(after[i], i == component ? f.view().speed * -1.25 : before[i]);
 }
@@ -660,9 +686,9 @@ void TestMainWindow::momentChangeReloadsPanel_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<vorlix::Vector3>("moments");
-    QTest::newRow("Ix") << "Ix" << vorlix::Vector3{4, 2, 3};
-    QTest::newRow("Iy") << "Iy" << vorlix::Vector3{1, 0.5, 3};
-    QTest::newRow("Iz") << "Iz" << vorlix::Vector3{1, 2, 2};
+    QTest::newRow("Ix") << "Ix" << vorlix::Vector3 { 4, 2, 3 };
+    QTest::newRow("Iy") << "Iy" << vorlix::Vector3 { 1, 0.5, 3 };
+    QTest::newRow("Iz") << "Iz" << vorlix::Vector3 { 1, 2, 2 };
 }
 
 void TestMainWindow::momentChangeReloadsPanel()
@@ -683,15 +709,15 @@ void TestMainWindow::momentChangeReloadsPanel()
     QCOMPARE(f.view().inertiaX, moments.x);
     QCOMPARE(f.view().inertiaY, moments.y);
     QCOMPARE(f.view().inertiaZ, moments.z);
-    const vorlix::Vector3 c{(moments.z - moments.y) / moments.x, (moments.x - moments.z) / moments.y,
-                            (moments.y - moments.x) / moments.z};
+    const vorlix::Vector3 c { (moments.z - moments.y) / moments.x,
+        (moments.x - moments.z) / moments.y, (moments.y - moments.x) / moments.z };
     COMPARE_CLOSE(f.view().eulerCoefX, c.x);
     COMPARE_CLOSE(f.view().eulerCoefY, c.y);
     COMPARE_CLOSE(f.view().eulerCoefZ, c.z);
     COMPARE_CLOSE(f.view().omegaX, panel.omega.x * panel.speed);
     COMPARE_CLOSE(f.view().omegaY, panel.omega.y * panel.speed);
     COMPARE_CLOSE(f.view().omegaZ, panel.omega.z * panel.speed);
-    QCOMPARE(f.view().inertiaMin, std::min({moments.x, moments.y, moments.z}));
+    QCOMPARE(f.view().inertiaMin, std::min({ moments.x, moments.y, moments.z }));
     QVERIFY(f.view().orientationMatrix == orientation);
 }
 
@@ -717,7 +743,7 @@ void TestMainWindow::iterationsTruncate()
     QCOMPARE(f.view().iterPerFrame, subSteps);
 
     vorlix::RigidBodyState reference;
-    reference.coefficients = {f.view().eulerCoefX, f.view().eulerCoefY, f.view().eulerCoefZ};
+    reference.coefficients = { f.view().eulerCoefX, f.view().eulerCoefY, f.view().eulerCoefZ };
     reference.omega = f.omega();
     reference.orientation = f.view().orientationMatrix;
     vorlix::integrateFrame(reference, f.view().timePerFrame, subSteps);
@@ -743,7 +769,8 @@ void TestMainWindow::noStepsBelowOne()
     f.tick(2);
     f.view().iterPerFrame = subSteps;
     const vorlix::Vector3 omega = f.omega();
-    const vorlix::Vector3 increment{f.view().deltaOmegaX, f.view().deltaOmegaY, f.view().deltaOmegaZ};
+    const vorlix::Vector3 increment { f.view().deltaOmegaX, f.view().deltaOmegaY,
+        f.view().deltaOmegaZ };
     const vorlix::Matrix4 orientation = f.view().orientationMatrix;
     const int frames = f.view().frameCounter;
 
@@ -792,10 +819,12 @@ void TestMainWindow::startStop_data()
     QTest::addColumn<QString>("style");
     QTest::addColumn<bool>("panelReloaded");
 
-    QTest::newRow("start") << false << false << 0 << true << true << 0 << "Stop" << orangeStyle << true;
+    QTest::newRow("start") << false << false << 0 << true << true << 0 << "Stop" << orangeStyle
+                           << true;
     QTest::newRow("start with a key resume not yet seen")
         << false << false << 2 << true << true << 2 << "Stop" << orangeStyle << true;
-    QTest::newRow("stop") << true << true << 0 << false << false << 0 << "Start" << greenStyle << false;
+    QTest::newRow("stop") << true << true << 0 << false << false << 0 << "Start" << greenStyle
+                          << false;
     QTest::newRow("stop with a key resume not yet seen")
         << true << true << 2 << false << false << 2 << "Start" << greenStyle << false;
     QTest::newRow("resume a key pause, readout untouched")
@@ -865,9 +894,9 @@ void TestMainWindow::zeroMomentPropagates_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<vorlix::Vector3>("moments");
-    QTest::newRow("Ix") << "Ix" << vorlix::Vector3{0, 2, 3};
-    QTest::newRow("Iy") << "Iy" << vorlix::Vector3{1, 0, 3};
-    QTest::newRow("Iz") << "Iz" << vorlix::Vector3{1, 2, 0};
+    QTest::newRow("Ix") << "Ix" << vorlix::Vector3 { 0, 2, 3 };
+    QTest::newRow("Iy") << "Iy" << vorlix::Vector3 { 1, 0, 3 };
+    QTest::newRow("Iz") << "Iz" << vorlix::Vector3 { 1, 2, 0 };
 }
 
 void TestMainWindow::zeroMomentPropagates()
@@ -884,11 +913,11 @@ void TestMainWindow::zeroMomentPropagates()
 
     changed->setValue(0);
     QVERIFY(!std::isfinite(f.view().eulerCoefX) || !std::isfinite(f.view().eulerCoefY)
-            || !std::isfinite(f.view().eulerCoefZ));
+        || !std::isfinite(f.view().eulerCoefZ));
     QCOMPARE(f.view().inertiaX, moments.x);
     f.tick(3);
     QVERIFY(!std::isfinite(f.view().omegaX) || !std::isfinite(f.view().omegaY)
-            || !std::isfinite(f.view().omegaZ));
+        || !std::isfinite(f.view().omegaZ));
     QVERIFY(!allFinite(f.view().orientationMatrix));
     QTest::qWait(20);
 
@@ -913,8 +942,7 @@ void TestMainWindow::unshownViewDeletesNoLists()
     QVERIFY(glIsList(shown.bodyList));
     QVERIFY(glIsList(shown.arrowList));
     QVERIFY(glIsList(shown.ellipsoidList));
-    while (glGetError() != GL_NO_ERROR) {
-    }
+    while (glGetError() != GL_NO_ERROR) { }
 
     // A view that never initialised has no lists and must make no GL call on its way
     // out: neither delete names from the current context nor make another one current,

@@ -6,7 +6,6 @@
 #include "ui_about.h"
 #include "ui_mainwindowclass.h"
 
-#include <QtTest>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -14,14 +13,14 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QtTest>
 #include <functional>
 
 namespace {
 
 /// Answers the modal dialogs that open while it exists, in order, one step each. A dialog
 /// beyond the steps is recorded and rejected, so that no test waits for a person.
-class DialogScript
-{
+class DialogScript {
 public:
     using Step = std::function<void(QWidget *)>;
 
@@ -56,7 +55,7 @@ private:
 };
 
 /// A step for a dialog of type T; any other dialog is rejected and the step fails.
-template <typename T>
+template<typename T>
 DialogScript::Step answer(std::function<void(T *)> act, bool *wrongDialog = nullptr)
 {
     return [act, wrongDialog](QWidget *modal) {
@@ -79,8 +78,8 @@ DialogScript::Step answerSize(int side, SizeDialogSeen *seen = nullptr)
 {
     return answer<QInputDialog>([side, seen](QInputDialog *dialog) {
         if (seen)
-            *seen = {dialog->intValue(), dialog->intMinimum(), dialog->intMaximum(),
-                     dialog->intStep()};
+            *seen = { dialog->intValue(), dialog->intMinimum(), dialog->intMaximum(),
+                dialog->intStep() };
         dialog->setIntValue(side);
         dialog->accept();
     });
@@ -155,7 +154,7 @@ bool similar(QRgb a, QRgb b)
 {
     const int tolerance = 2;
     return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
-           && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+        && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 /// Share of pixels differing by more than a rounding step in some channel: edges of
@@ -196,8 +195,7 @@ QRgb backgroundOf(const GLWidget &view)
 
 } // namespace
 
-class TestMenuActions : public QObject
-{
+class TestMenuActions : public QObject {
     Q_OBJECT
 
 private slots:
@@ -226,7 +224,7 @@ private slots:
 void TestMenuActions::exportedImageShowsTheScene()
 {
     Fixture f;
-    DialogScript script({answerSize(64), answerFile("picture.png")});
+    DialogScript script({ answerSize(64), answerFile("picture.png") });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(", ")));
@@ -247,7 +245,7 @@ void TestMenuActions::exportSizeDialog()
     QCoreApplication::processEvents();
     SizeDialogSeen seen;
     FileDialogSeen fileDialog;
-    DialogScript script({answerSize(30, &seen), answerFile("small", &fileDialog)});
+    DialogScript script({ answerSize(30, &seen), answerFile("small", &fileDialog) });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
 
@@ -268,7 +266,7 @@ void TestMenuActions::exportKeepsLiveView()
     const GLuint arrow = view.arrowList;
     const QImage before = f.grabView();
 
-    DialogScript script({answerSize(64), answerFile("kept.png")});
+    DialogScript script({ answerSize(64), answerFile("kept.png") });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
 
@@ -320,7 +318,7 @@ void TestMenuActions::tilesMatchWholeImage()
     QCOMPARE(tiled.size(), QSize(side, side));
     QVERIFY(distinctColours(whole) > 2);
     QVERIFY2(differingShare(whole, tiled) < 0.01,
-             qPrintable(QString::number(differingShare(whole, tiled))));
+        qPrintable(QString::number(differingShare(whole, tiled))));
 }
 
 void TestMenuActions::tilesRecordOneTracePoint_data()
@@ -350,10 +348,10 @@ void TestMenuActions::sizeBeyondGlLimits()
     GLWidget &view = f.view();
     view.makeCurrent();
     GLint renderbuffer = 0;
-    GLint viewport[2] = {0, 0};
+    GLint viewport[2] = { 0, 0 };
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &renderbuffer);
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
-    const int side = std::max({17000, int(renderbuffer) + 1, int(viewport[0]) + 1});
+    const int side = std::max({ 17000, int(renderbuffer) + 1, int(viewport[0]) + 1 });
     if (side > 20000)
         QSKIP("this GL implementation draws every size in one piece");
     if (QImage(side, side, QImage::Format_RGB32).isNull())
@@ -368,19 +366,25 @@ void TestMenuActions::sizeBeyondGlLimits()
     const QVector<double> actual = coverage(large, backgroundOf(view), blocks);
     for (int i = 0; i < blocks * blocks; ++i)
         QVERIFY2(std::abs(actual[i] - expected[i]) < 0.02,
-                 qPrintable(QString("block %1: %2 vs %3").arg(i).arg(actual[i]).arg(expected[i])));
+            qPrintable(QString("block %1: %2 vs %3").arg(i).arg(actual[i]).arg(expected[i])));
 }
 
 void TestMenuActions::exportFileName_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "picture" << "picture.png";
-    QTest::newRow("png") << "picture.png" << "picture.png";
-    QTest::newRow("upper-case PNG") << "picture.PNG" << "picture.PNG";
-    QTest::newRow("mixed-case") << "picture.Png" << "picture.Png";
-    QTest::newRow("ends in png without dot") << "apng" << "apng";
-    QTest::newRow("other extension") << "picture.jpg" << "picture.jpg.png";
+    QTest::newRow("no extension") << "picture"
+                                  << "picture.png";
+    QTest::newRow("png") << "picture.png"
+                         << "picture.png";
+    QTest::newRow("upper-case PNG") << "picture.PNG"
+                                    << "picture.PNG";
+    QTest::newRow("mixed-case") << "picture.Png"
+                                << "picture.Png";
+    QTest::newRow("ends in png without dot") << "apng"
+                                             << "apng";
+    QTest::newRow("other extension") << "picture.jpg"
+                                     << "picture.jpg.png";
 }
 
 void TestMenuActions::exportFileName()
@@ -388,13 +392,13 @@ void TestMenuActions::exportFileName()
     QFETCH(QString, typed);
     QFETCH(QString, written);
     Fixture f;
-    DialogScript script({answerSize(16), answerFile(typed)});
+    DialogScript script({ answerSize(16), answerFile(typed) });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(", ")));
 
     const QStringList files = QDir(f.home.path()).entryList(QDir::Files);
-    QCOMPARE(files, QStringList{written});
+    QCOMPARE(files, QStringList { written });
     QImageReader reader(f.inHome(written));
     QCOMPARE(reader.format(), QByteArray("png"));
     QCOMPARE(reader.size(), QSize(16, 16));
@@ -403,7 +407,7 @@ void TestMenuActions::exportFileName()
 void TestMenuActions::exportCancelledAtFileDialog()
 {
     Fixture f;
-    DialogScript script({answerSize(16), reject()});
+    DialogScript script({ answerSize(16), reject() });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
     QVERIFY(script.unexpected.isEmpty());
@@ -415,7 +419,7 @@ void TestMenuActions::unwritableImageWarns()
     Fixture f;
     const QString target = f.inHome("missing/picture.png");
     MessageBoxAnswer seen;
-    DialogScript script({answerSize(16), answerFile(target), recordMessage(&seen)});
+    DialogScript script({ answerSize(16), answerFile(target), recordMessage(&seen) });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 3);
 
@@ -430,21 +434,21 @@ void TestMenuActions::lineWidth()
     Fixture f;
     GLWidget &view = f.view();
     view.makeCurrent();
-    GLfloat range[2] = {0, 0};
+    GLfloat range[2] = { 0, 0 };
     glGetFloatv(GL_ALIASED_LINE_WIDTH_RANGE, range);
     const double chosen = std::min(3.0, double(range[1]));
     const float before = view.lineWidth;
 
     double offered = -1, minimum = -1, maximum = -1;
     int decimals = -1;
-    DialogScript script({answer<QInputDialog>([&](QInputDialog *dialog) {
+    DialogScript script({ answer<QInputDialog>([&](QInputDialog *dialog) {
         offered = dialog->doubleValue();
         minimum = dialog->doubleMinimum();
         maximum = dialog->doubleMaximum();
         decimals = dialog->doubleDecimals();
         dialog->setDoubleValue(chosen);
         dialog->accept();
-    })});
+    }) });
     f.ui().actionLine_width->trigger();
     QCOMPARE(script.answered, 1);
 
@@ -470,10 +474,10 @@ void TestMenuActions::lineWidthCancelled()
     Fixture f;
     const QByteArray settingsBefore = f.userSettings();
     const float before = f.view().lineWidth;
-    DialogScript script({answer<QInputDialog>([](QInputDialog *dialog) {
+    DialogScript script({ answer<QInputDialog>([](QInputDialog *dialog) {
         dialog->setDoubleValue(5);
         dialog->reject();
-    })});
+    }) });
     f.ui().actionLine_width->trigger();
     QCOMPARE(script.answered, 1);
     QCOMPARE(f.view().lineWidth, before);
@@ -487,11 +491,11 @@ void TestMenuActions::backgroundColour()
     GLWidget &view = f.view();
     const QColor chosen(10, 200, 30);
     QColor offered;
-    DialogScript script({answer<QColorDialog>([&](QColorDialog *dialog) {
+    DialogScript script({ answer<QColorDialog>([&](QColorDialog *dialog) {
         offered = dialog->currentColor();
         dialog->setCurrentColor(chosen);
         dialog->accept();
-    })});
+    }) });
     const QColor before = view.backgroundColor;
     f.ui().actionBackground_color->trigger();
     QCOMPARE(script.answered, 1);
@@ -500,7 +504,7 @@ void TestMenuActions::backgroundColour()
     QCOMPARE(f.window.backgroundColor, chosen);
     QCOMPARE(view.backgroundColor, chosen);
     view.makeCurrent();
-    GLfloat clear[4] = {0, 0, 0, 0};
+    GLfloat clear[4] = { 0, 0, 0, 0 };
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
     QCOMPARE(QColor::fromRgbF(clear[0], clear[1], clear[2]).rgb(), chosen.rgb());
 
@@ -514,10 +518,10 @@ void TestMenuActions::backgroundColourCancelled()
     Fixture f;
     const QByteArray settingsBefore = f.userSettings();
     const QColor before = f.view().backgroundColor;
-    DialogScript script({answer<QColorDialog>([](QColorDialog *dialog) {
+    DialogScript script({ answer<QColorDialog>([](QColorDialog *dialog) {
         dialog->setCurrentColor(Qt::red);
         dialog->reject();
-    })});
+    }) });
     f.ui().actionBackground_color->trigger();
     QCOMPARE(script.answered, 1);
     QCOMPARE(f.view().backgroundColor, before);
@@ -547,7 +551,7 @@ void TestMenuActions::infoOpensCentredDialogs()
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         const QPoint offset = dialog->frameGeometry().center() - windowCentre;
         QVERIFY2(offset.manhattanLength() <= 2,
-                 qPrintable(QString("%1, %2").arg(offset.x()).arg(offset.y())));
+            qPrintable(QString("%1, %2").arg(offset.x()).arg(offset.y())));
     }
     // Closed dialogs are freed.
     for (const QPointer<about> &dialog : dialogs)
@@ -566,11 +570,11 @@ void TestMenuActions::aboutDialogForm()
     QVERIFY(label->wordWrap());
     QCOMPARE(label->alignment(), Qt::AlignLeading | Qt::AlignLeft | Qt::AlignTop);
     // Links work from the mouse and the keyboard; the text itself cannot be selected.
-    QCOMPARE(label->textInteractionFlags(),
-             Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    QCOMPARE(
+        label->textInteractionFlags(), Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     QVERIFY(!label->openExternalLinks());
     QVERIFY(label->text().contains(
-            "https://en.wikipedia.org/wiki/Euler%27s_equations_(rigid_body_dynamics)"));
+        "https://en.wikipedia.org/wiki/Euler%27s_equations_(rigid_body_dynamics)"));
     // The formula picture is compiled in.
     QCOMPARE(QImage(":/images/formula.png").size(), QSize(200, 155));
     QCOMPARE(QImage(":/icon/icon_32.png").size(), QSize(32, 32));

@@ -55,8 +55,7 @@ bool isBodyGrey(QColor c, QColor background)
 
 } // namespace
 
-class TestMeshLoader : public QObject
-{
+class TestMeshLoader : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,8 +73,8 @@ void TestMeshLoader::loadReplacesTheView_data()
 
     QTest::newRow("tetrahedron") << "tetra.obj" << tetrahedron << true;
     QTest::newRow("blanks in the path") << "my meshes/a tetra.obj" << tetrahedron << true;
-    QTest::newRow("non-ASCII path") << QString::fromUtf8("сетки/тетраэдр.obj") << tetrahedron
-                                    << true;
+    QTest::newRow("non-ASCII path")
+        << QString::fromUtf8("сетки/тетраэдр.obj") << tetrahedron << true;
     QTest::newRow("body named like the marker") << "arrow.obj3" << tetrahedron << true;
     QTest::newRow("no faces") << "points.obj" << QByteArray("v 0 0 0\nv 1 1 1\n") << false;
     QTest::newRow("empty file") << "empty.obj" << QByteArray() << false;
@@ -107,7 +106,7 @@ void TestMeshLoader::loadReplacesTheView()
     QVERIFY(dialog.shown);
     QCOMPARE(dialog.title, QString("Open triangulated OBJ"));
     QCOMPARE(dialog.directory, QDir::currentPath());
-    QCOMPARE(dialog.filters, QStringList({"3D Objects *.obj (*.obj)", "All files (*.*)"}));
+    QCOMPARE(dialog.filters, QStringList({ "3D Objects *.obj (*.obj)", "All files (*.*)" }));
     QCOMPARE(dialog.acceptMode, QFileDialog::AcceptOpen);
 
     QVERIFY(oldView.isNull());
@@ -129,8 +128,8 @@ void TestMeshLoader::loadReplacesTheView()
     const QColor background = view->backgroundColor;
     QCOMPARE(drawnColour(view, -0.2, -0.3), background);
     const QColor inside = drawnColour(view, 0.1, 0.1);
-    QVERIFY2(visible ? isBodyGrey(inside, background) : inside == background,
-             qPrintable(inside.name()));
+    QVERIFY2(
+        visible ? isBodyGrey(inside, background) : inside == background, qPrintable(inside.name()));
     // Drawn once: no turned copies as the marker has.
     QCOMPARE(drawnColour(view, 0.1, -0.1), background);
     QCOMPARE(drawnColour(view, -0.1, 0.1), background);
@@ -142,7 +141,7 @@ void TestMeshLoader::loadStopsTheSimulation_data()
     QTest::addColumn<QString>("state");
     QTest::addColumn<bool>("choose");
 
-    for (const char *state : {"stopped", "running", "paused by Space"}) {
+    for (const char *state : { "stopped", "running", "paused by Space" }) {
         QTest::newRow(QByteArray(state) + ", cancelled") << state << false;
         QTest::newRow(QByteArray(state) + ", file chosen") << state << true;
     }

@@ -56,8 +56,8 @@ vorlix::Preset numbered(const QString &name, int i)
     return p;
 }
 
-vorlix::SettingsFile store(const QStringList &names, const QString &colour = "336699",
-                           float lineWidth = 3)
+vorlix::SettingsFile store(
+    const QStringList &names, const QString &colour = "336699", float lineWidth = 3)
 {
     vorlix::SettingsFile settings;
     settings.colourText = colour;
@@ -171,13 +171,12 @@ void pressEnterOn(MainWindow &w, const QString &typed)
 
 /// A socket node: it exists and a file dialog accepts it, but opening it fails even for
 /// root, whom file permissions do not stop.
-class UnreadableFile
-{
+class UnreadableFile {
 public:
     explicit UnreadableFile(const QString &fileName)
     {
         fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
+        sockaddr_un address {};
         address.sun_family = AF_UNIX;
         const QByteArray path = QFile::encodeName(fileName);
         qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
@@ -192,8 +191,7 @@ private:
 
 } // namespace
 
-class TestPresets : public QObject
-{
+class TestPresets : public QObject {
     Q_OBJECT
 
 private slots:
@@ -228,7 +226,7 @@ void TestPresets::startUp()
     QFETCH(bool, userFile);
     TemporaryHome home;
     if (userFile)
-        writeFile(home.userSettingsFile(), store({"mine", "also mine"}, "abcdef", 4));
+        writeFile(home.userSettingsFile(), store({ "mine", "also mine" }, "abcdef", 4));
     const QByteArray userFileBefore = contents(home.userSettingsFile());
 
     MainWindow w;
@@ -249,7 +247,7 @@ void TestPresets::startUp()
 void TestPresets::choosingLoadsWithoutSaving()
 {
     TemporaryHome home;
-    const vorlix::SettingsFile settings = store({"a", "b", "c"});
+    const vorlix::SettingsFile settings = store({ "a", "b", "c" });
     writeFile(home.userSettingsFile(), settings);
     const QByteArray before = contents(home.userSettingsFile());
     MainWindow w;
@@ -286,12 +284,13 @@ void TestPresets::saveButton_data()
     QTest::addColumn<QStringList>("expectedNames");
     QTest::addColumn<int>("changedIndex");
 
-    const QStringList abac{"A", "B", "A", "C"};
-    QTest::newRow("new name appended") << abac << "D" << QStringList{"A", "B", "A", "C", "D"} << 4;
+    const QStringList abac { "A", "B", "A", "C" };
+    QTest::newRow("new name appended")
+        << abac << "D" << QStringList { "A", "B", "A", "C", "D" } << 4;
     QTest::newRow("existing name overwritten in place") << abac << "B" << abac << 1;
     QTest::newRow("duplicate name: the later one") << abac << "A" << abac << 2;
     QTest::newRow("empty text makes an unnamed preset")
-        << abac << "" << QStringList{"A", "B", "A", "C", ""} << 4;
+        << abac << "" << QStringList { "A", "B", "A", "C", "" } << 4;
 }
 
 void TestPresets::saveButton()
@@ -327,14 +326,14 @@ void TestPresets::deleteButton_data()
     QTest::addColumn<int>("expectedCurrent");
     QTest::addColumn<int>("expectedPanel"); // index into the original presets
 
-    const QStringList five{"A", "B", "C", "D", "E"};
-    QTest::newRow("at index 3: index 2 current") << five << 3 << "D"
-                                                 << QStringList{"A", "B", "C", "E"} << 2 << 2;
-    QTest::newRow("at index 0: the new first current") << five << 0 << "A"
-                                                       << QStringList{"B", "C", "D", "E"} << 0 << 1;
-    QTest::newRow("last item") << five << 4 << "E" << QStringList{"A", "B", "C", "D"} << 3 << 3;
+    const QStringList five { "A", "B", "C", "D", "E" };
+    QTest::newRow("at index 3: index 2 current")
+        << five << 3 << "D" << QStringList { "A", "B", "C", "E" } << 2 << 2;
+    QTest::newRow("at index 0: the new first current")
+        << five << 0 << "A" << QStringList { "B", "C", "D", "E" } << 0 << 1;
+    QTest::newRow("last item") << five << 4 << "E" << QStringList { "A", "B", "C", "D" } << 3 << 3;
     QTest::newRow("duplicate name: the later one")
-        << QStringList{"A", "B", "A"} << 0 << "A" << QStringList{"A", "B"} << 0 << 0;
+        << QStringList { "A", "B", "A" } << 0 << "A" << QStringList { "A", "B" } << 0 << 0;
     QTest::newRow("text that names no preset") << five << 1 << "nobody" << five << 1 << -1;
 }
 
@@ -373,7 +372,7 @@ void TestPresets::deleteButton()
 void TestPresets::deletingTheOnlyPreset()
 {
     TemporaryHome home;
-    writeFile(home.userSettingsFile(), store({"only"}, "00ff00", 2));
+    writeFile(home.userSettingsFile(), store({ "only" }, "00ff00", 2));
     MainWindow w;
 
     button(w, "delete_2")->click();
@@ -388,16 +387,16 @@ void TestPresets::deletingTheOnlyPreset()
     // "+" still works from there.
     box(w)->setEditText("again");
     button(w, "save")->click();
-    QCOMPARE(w.presetNames, QStringList{"again"});
+    QCOMPARE(w.presetNames, QStringList { "again" });
     compareStoreWithComboAndFile(w, home.userSettingsFile());
 }
 
 void TestPresets::loadSettingsFile()
 {
     TemporaryHome home;
-    writeFile(home.userSettingsFile(), store({"old 1", "old 2", "old 3"}));
+    writeFile(home.userSettingsFile(), store({ "old 1", "old 2", "old 3" }));
     const QString imported = home.path() + "/imported.ini";
-    const vorlix::SettingsFile file = store({"first", "second"}, "00ff00", 5);
+    const vorlix::SettingsFile file = store({ "first", "second" }, "00ff00", 5);
     writeFile(imported, file);
     MainWindow w;
 
@@ -444,7 +443,7 @@ void TestPresets::cancelledLoadChangesNothing()
 void TestPresets::unreadableFileKeepsStoreAndUserFile()
 {
     TemporaryHome home;
-    const vorlix::SettingsFile user = store({"keep me", "and me"});
+    const vorlix::SettingsFile user = store({ "keep me", "and me" });
     writeFile(home.userSettingsFile(), user);
     const QByteArray before = contents(home.userSettingsFile());
     const QString chosen = home.path() + "/unreadable.ini";
@@ -473,9 +472,9 @@ void TestPresets::unwritableSettingsDirectory_data()
     QTest::addColumn<QStringList>("expectedNames");
 
     // The store starts from the shipped default.ini; a new name is appended to its names.
-    QTest::newRow("Enter on a new name") << "enter" << QStringList{"new"};
-    QTest::newRow("+ with a new name") << "save" << QStringList{"new"};
-    QTest::newRow("delete: the preset stays") << "delete" << QStringList{};
+    QTest::newRow("Enter on a new name") << "enter" << QStringList { "new" };
+    QTest::newRow("+ with a new name") << "save" << QStringList { "new" };
+    QTest::newRow("delete: the preset stays") << "delete" << QStringList {};
 }
 
 void TestPresets::unwritableSettingsDirectory()
@@ -517,7 +516,7 @@ void TestPresets::unwritableSettingsDirectory()
 void TestPresets::failedSaveKeepsPreviousFile()
 {
     TemporaryHome home;
-    writeFile(home.userSettingsFile(), store({"A", "B"}));
+    writeFile(home.userSettingsFile(), store({ "A", "B" }));
     const QByteArray before = contents(home.userSettingsFile());
     MainWindow w;
     const QStringList names = w.presetNames;
@@ -534,9 +533,9 @@ void TestPresets::failedSaveKeepsPreviousFile()
     QVERIFY(warning.shown);
     QCOMPARE(warning.text, "Can't write settings to " + home.userSettingsFile());
     QCOMPARE(contents(home.userSettingsFile()), before);
-    QCOMPARE(w.presetNames, names + QStringList{"C"});
+    QCOMPARE(w.presetNames, names + QStringList { "C" });
     QCOMPARE(QDir(home.path() + "/.vorlix").entryList(QDir::Files | QDir::Hidden),
-             QStringList{"user.ini"});
+        QStringList { "user.ini" });
 
     // The next save that can write puts the kept preset on disk.
     button(w, "save")->click();
@@ -550,10 +549,12 @@ void TestPresets::storeHoldsAtMost500_data()
     QTest::addColumn<QString>("expectedWarning"); // %1: the user file
 
     QTest::newRow("501 in the file: the first 500 kept")
-        << 501 << "start" << "Only the first 500 presets are kept from %1";
-    QTest::newRow("+ with a new name after 500") << 500 << "save" << "No room for more than 500 presets";
-    QTest::newRow("Enter on a new name after 500")
-        << 500 << "enter" << "No room for more than 500 presets";
+        << 501 << "start"
+        << "Only the first 500 presets are kept from %1";
+    QTest::newRow("+ with a new name after 500") << 500 << "save"
+                                                 << "No room for more than 500 presets";
+    QTest::newRow("Enter on a new name after 500") << 500 << "enter"
+                                                   << "No room for more than 500 presets";
 }
 
 void TestPresets::storeHoldsAtMost500()

@@ -23,7 +23,7 @@ const QColor background(40, 40, 0);
 
 /// The main window drawing on a known background without the ellipsoid.
 struct DrawingWindow : ShownWindow {
-    DrawingWindow() : ShownWindow(QSize(900, 700)) {}
+    DrawingWindow() : ShownWindow(QSize(900, 700)) { }
     bool readyToDraw()
     {
         if (!exposed())
@@ -58,7 +58,7 @@ QRect frameRegion(const QWidget *view, double x0, double y0, double x1, double y
 bool sameColour(QColor a, QColor b)
 {
     return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2
-           && qAbs(a.blue() - b.blue()) <= 2;
+        && qAbs(a.blue() - b.blue()) <= 2;
 }
 
 bool isGrey(QColor c)
@@ -86,7 +86,7 @@ enum class Hue { Red, Green, Blue };
 
 bool hasHue(QColor c, Hue hue)
 {
-    const int channels[3] = {c.red(), c.green(), c.blue()};
+    const int channels[3] = { c.red(), c.green(), c.blue() };
     const int strong = channels[int(hue)];
     if (strong < 50)
         return false;
@@ -111,8 +111,7 @@ int countHue(const QImage &frame, const QRect &region, Hue hue)
 }
 
 /// Makes `path` the working directory for the object's lifetime.
-class WorkingDirectory
-{
+class WorkingDirectory {
 public:
     explicit WorkingDirectory(const QString &path) : previous(QDir::currentPath())
     {
@@ -129,8 +128,7 @@ private:
 Q_DECLARE_METATYPE(Hue)
 Q_DECLARE_METATYPE(Matrix4)
 
-class TestRendering : public QObject
-{
+class TestRendering : public QObject {
     Q_OBJECT
 
 private slots:
@@ -173,7 +171,7 @@ void TestRendering::viewportIsSquareAndCentred()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(view.size(), size);
     view.makeCurrent();
-    GLint viewport[4] = {0, 0, 0, 0};
+    GLint viewport[4] = { 0, 0, 0, 0 };
     glGetIntegerv(GL_VIEWPORT, viewport);
     QCOMPARE(QRect(viewport[0], viewport[1], viewport[2], viewport[3]), expected);
 }
@@ -221,7 +219,7 @@ void TestRendering::frameShowsBackgroundAndGreyBody()
     QVERIFY(sameColour(frame.pixelColor(1, 1), background));
     QVERIFY(sameColour(frame.pixelColor(frame.width() - 2, frame.height() - 2), background));
     // The cylinder fills the centre and the parts left and right of its axis.
-    for (double x : {0.0, -0.2, 0.2}) {
+    for (double x : { 0.0, -0.2, 0.2 }) {
         const QColor body = frame.pixelColor(framePixel(view, x, -0.3));
         QVERIFY2(isGrey(body) && !sameColour(body, background), qPrintable(body.name()));
     }
@@ -264,11 +262,11 @@ void TestRendering::markerColoursMarkTheAxes()
     GLWidget *view = shown.view();
     view->viewMatrix = viewMatrix;
     const QImage frame = renderedFrame(view);
-    const QRect pixels = frameRegion(view, region.left(), region.top(), region.right(),
-                                     region.bottom());
+    const QRect pixels
+        = frameRegion(view, region.left(), region.top(), region.right(), region.bottom());
 
     QVERIFY2(countHue(frame, pixels, hue) >= 20, "the arrow is missing");
-    for (Hue other : {Hue::Red, Hue::Green, Hue::Blue})
+    for (Hue other : { Hue::Red, Hue::Green, Hue::Blue })
         if (other != hue)
             QCOMPARE(countHue(frame, pixels, other), 0);
 }
@@ -288,8 +286,8 @@ void TestRendering::ellipsoidIsTranslucentWhite_data()
     QTest::newRow("1 2 4, flattened along y") << 1.0 << 2.0 << 4.0 << QPointF(0.4, 0.45) << false;
     QTest::newRow("1 2 4, long along x") << 1.0 << 2.0 << 4.0 << QPointF(0.5, 0.25) << true;
     QTest::newRow("2 1 4, short along x") << 2.0 << 1.0 << 4.0 << QPointF(0.5, 0.25) << false;
-    QTest::newRow("2 1 4, inside near the body") << 2.0 << 1.0 << 4.0 << QPointF(0.38, 0.25)
-                                                 << true;
+    QTest::newRow("2 1 4, inside near the body")
+        << 2.0 << 1.0 << 4.0 << QPointF(0.38, 0.25) << true;
 }
 
 void TestRendering::ellipsoidIsTranslucentWhite()
@@ -354,9 +352,8 @@ void TestRendering::missingFilesAreReportedOneAfterTheOther()
             return;
         seen->texts.append(box->text());
         const QWidgetList tops = QApplication::topLevelWidgets();
-        const int boxes = int(std::count_if(tops.begin(), tops.end(), [](QWidget *w) {
-            return w->isVisible() && qobject_cast<QMessageBox *>(w);
-        }));
+        const int boxes = int(std::count_if(tops.begin(), tops.end(),
+            [](QWidget *w) { return w->isVisible() && qobject_cast<QMessageBox *>(w); }));
         seen->mostBoxesAtOnce = qMax(seen->mostBoxesAtOnce, boxes);
         box->accept();
         if (const auto next = weakAnswer.lock(); next && seen->texts.size() < 5)
@@ -370,7 +367,7 @@ void TestRendering::missingFilesAreReportedOneAfterTheOther()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QTRY_VERIFY(seen->texts.size() >= 2);
     QTest::qWait(200);
-    QCOMPARE(seen->texts, QStringList({"Can't open no_such_body.obj", "Can't open arrow.obj3"}));
+    QCOMPARE(seen->texts, QStringList({ "Can't open no_such_body.obj", "Can't open arrow.obj3" }));
     QCOMPARE(seen->mostBoxesAtOnce, 1);
 }
 
@@ -386,8 +383,8 @@ void TestRendering::bodyNamedLikeTheMarkerIsDrawnOnce()
     glNewList(nothing, GL_COMPILE);
     glEndList();
     view.arrowList = nothing;
-    view.viewMatrix =
-        vorlix::multiply(vorlix::rotation(30, 1, 0, 0), vorlix::rotation(30, 0, 1, 0));
+    view.viewMatrix
+        = vorlix::multiply(vorlix::rotation(30, 1, 0, 0), vorlix::rotation(30, 0, 1, 0));
     const QImage frame = renderedFrame(&view);
     const QRect all = frame.rect();
 
@@ -398,8 +395,8 @@ void TestRendering::bodyNamedLikeTheMarkerIsDrawnOnce()
     const auto drawn = [empty](QColor c) { return !sameColour(c, empty); };
     const int bodyPixels = countPixels(frame, all, drawn);
     QVERIFY(bodyPixels >= 100);
-    QCOMPARE(countPixels(frame, all, [drawn](QColor c) { return drawn(c) && isGrey(c); }),
-             bodyPixels);
+    QCOMPARE(
+        countPixels(frame, all, [drawn](QColor c) { return drawn(c) && isGrey(c); }), bodyPixels);
 }
 
 QTEST_MAIN(TestRendering)

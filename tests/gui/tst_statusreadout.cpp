@@ -13,9 +13,8 @@ namespace {
 
 const char *const yellow = "* { background-color: rgb(212,212,127) }";
 const char *const orange = "* { background-color: rgb(255,170,127) }";
-const QString omegaHeads[3] = {"<font color=red>&omega;<sub>X</sub>",
-                               "<font color=green>&omega;<sub>Y</sub>",
-                               "<font color=blue>&omega;<sub>Z</sub>"};
+const QString omegaHeads[3] = { "<font color=red>&omega;<sub>X</sub>",
+    "<font color=green>&omega;<sub>Y</sub>", "<font color=blue>&omega;<sub>Z</sub>" };
 
 /// The main window with its status bar readout at hand.
 struct ReadoutWindow : ShownWindow {
@@ -27,8 +26,8 @@ struct ReadoutWindow : ShownWindow {
     /// The status bar in the order the window adds its labels.
     QList<QLabel *> labels() const
     {
-        return {window.messageLabel, window.fpsLabel, window.omegaXLabel, window.omegaYLabel,
-                window.omegaZLabel};
+        return { window.messageLabel, window.fpsLabel, window.omegaXLabel, window.omegaYLabel,
+            window.omegaZLabel };
     }
     /// One tick of the once-a-second readout.
     void readout() { QVERIFY(QMetaObject::invokeMethod(&window, "statusbarFPSupdate")); }
@@ -50,8 +49,7 @@ QBoxLayout *layoutHolding(QLayout *layout, QWidget *widget)
 
 } // namespace
 
-class StatusReadoutTest : public QObject
-{
+class StatusReadoutTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -85,7 +83,7 @@ void StatusReadoutTest::labelsSitInTheStatusBarInOrder()
     QBoxLayout *row = layoutHolding(bar->layout(), w.window.messageLabel);
     QVERIFY(row);
 
-    const int stretches[5] = {2, 0, 1, 1, 1};
+    const int stretches[5] = { 2, 0, 1, 1, 1 };
     int previous = -1;
     for (int i = 0; i < 5; ++i) {
         QLabel *label = w.labels().at(i);
@@ -131,7 +129,7 @@ void StatusReadoutTest::angularVelocityTexts()
         w.readout();
         for (int label = 0; label < 3; ++label)
             QCOMPARE(w.omegaLabel(label)->text(),
-                     omegaHeads[label] + " = " + (label == axis ? shown : "0") + "</font>");
+                omegaHeads[label] + " = " + (label == axis ? shown : "0") + "</font>");
     }
 }
 

@@ -51,8 +51,8 @@ bool isGreen(QColor c)
 /// Lit white: the three channels alike, and well above the black background.
 bool isWhiteish(QColor c)
 {
-    const int spread = qMax(c.red(), qMax(c.green(), c.blue()))
-                       - qMin(c.red(), qMin(c.green(), c.blue()));
+    const int spread
+        = qMax(c.red(), qMax(c.green(), c.blue())) - qMin(c.red(), qMin(c.green(), c.blue()));
     return spread <= 12 && c.green() > 50;
 }
 
@@ -104,8 +104,7 @@ struct ShownView {
 
 } // namespace
 
-class TestTexture : public QObject
-{
+class TestTexture : public QObject {
     Q_OBJECT
 
 private slots:
@@ -266,9 +265,9 @@ void TestTexture::loadingAnImageMakesTheSphereTheBody()
     QCOMPARE(dialog.title, QString("Select image for texture"));
     QCOMPARE(dialog.directory, QDir::current().absolutePath());
     QCOMPARE(dialog.filters,
-             QStringList({"Images (*.bmp *.gif *.jpg *.jpeg *.png *.pbm *.pgm *.ppm "
-                          "*.tiff *.xbm *.xpm)",
-                          "All files (*.*)"}));
+        QStringList({ "Images (*.bmp *.gif *.jpg *.jpeg *.png *.pbm *.pgm *.ppm "
+                      "*.tiff *.xbm *.xpm)",
+            "All files (*.*)" }));
     QCOMPARE(dialog.acceptMode, QFileDialog::AcceptOpen);
     QVERIFY(oldView.isNull());
     QVERIFY(window->bodyFileName.isEmpty());
@@ -323,7 +322,7 @@ void TestTexture::cancelKeepsTheBodyAndStopsTheSimulation()
     QCOMPARE(window->bodyFileName, QByteArray("cylinder.obj"));
     QCOMPARE(window->textureFileName, QString());
     QCOMPARE(window->findChild<QPushButton *>("pushButton")->styleSheet(),
-             QString("* { background-color: rgb(170,255,127) }"));
+        QString("* { background-color: rgb(170,255,127) }"));
     verifyStopped();
 }
 

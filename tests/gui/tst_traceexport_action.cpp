@@ -22,8 +22,7 @@ struct SeenDialog {
 
 /// Closes every dialog shown while it lives and records it: for checks that no dialog,
 /// or only a message box, appears, without leaving a pending answer behind.
-class DialogRecorder : public QObject
-{
+class DialogRecorder : public QObject {
 public:
     DialogRecorder() { qApp->installEventFilter(this); }
     ~DialogRecorder() override { qApp->removeEventFilter(this); }
@@ -36,8 +35,8 @@ protected:
         auto *dialog = qobject_cast<QDialog *>(watched);
         if (event->type() == QEvent::Show && dialog && dialog->isWindow()) {
             const auto *box = qobject_cast<QMessageBox *>(dialog);
-            seen.append({dialog->metaObject()->className(), dialog->windowTitle(),
-                         box ? box->text() : QString()});
+            seen.append({ dialog->metaObject()->className(), dialog->windowTitle(),
+                box ? box->text() : QString() });
             QTimer::singleShot(0, dialog, [dialog]() { dialog->reject(); });
         }
         return false;
@@ -85,8 +84,7 @@ int vertexLines(const QByteArray &text)
 
 } // namespace
 
-class TestTraceExportAction : public QObject
-{
+class TestTraceExportAction : public QObject {
     Q_OBJECT
 
 private slots:
@@ -106,10 +104,7 @@ private slots:
 
 private:
     QStringList exportedEntries() const;
-    QCheckBox *panelSwitch(const char *name) const
-    {
-        return window->findChild<QCheckBox *>(name);
-    }
+    QCheckBox *panelSwitch(const char *name) const { return window->findChild<QCheckBox *>(name); }
     QPushButton *axisButton(const char *name) const
     {
         return window->findChild<QPushButton *>(name);
@@ -150,9 +145,9 @@ QStringList TestTraceExportAction::exportedEntries() const
 void TestTraceExportAction::writesTheShownTraces()
 {
     GLWidget *view = window->glWidget;
-    setRecorded(view->xLines, view->xLinesIndex, {1, 0, 0});
-    setRecorded(view->yLines, view->yLinesIndex, {0, 1, 0, 0, 0.5, 0});
-    setRecorded(view->zLines, view->zLinesIndex, {0, 0, -1});
+    setRecorded(view->xLines, view->xLinesIndex, { 1, 0, 0 });
+    setRecorded(view->yLines, view->yLinesIndex, { 0, 1, 0, 0, 0.5, 0 });
+    setRecorded(view->zLines, view->zLinesIndex, { 0, 0, -1 });
     const QString fileName = exportDir->path() + "/traces.obj";
 
     FileDialogSeen dialog;
@@ -162,17 +157,18 @@ void TestTraceExportAction::writesTheShownTraces()
     QVERIFY(dialog.shown);
     QCOMPARE(dialog.title, QString("Export lines as OBJ"));
     QCOMPARE(dialog.directory, QDir(home->path()).absolutePath());
-    QCOMPARE(dialog.filters, QStringList({"3D Objects *.obj (*.obj)", "All files (*.*)"}));
+    QCOMPARE(dialog.filters, QStringList({ "3D Objects *.obj (*.obj)", "All files (*.*)" }));
     QCOMPARE(dialog.acceptMode, QFileDialog::AcceptSave);
-    QCOMPARE(contents(fileName), QByteArray("#vorlix export:\n"
-                                            "o XLine\n"
-                                            "v 1.000000 0.000000 0.000000\n"
-                                            "o YLine\n"
-                                            "v 0.000000 1.000000 0.000000\n"
-                                            "v 0.000000 0.500000 0.000000\n"
-                                            "f 2 3\n"
-                                            "o ZLine\n"
-                                            "v 0.000000 0.000000 -1.000000\n"));
+    QCOMPARE(contents(fileName),
+        QByteArray("#vorlix export:\n"
+                   "o XLine\n"
+                   "v 1.000000 0.000000 0.000000\n"
+                   "o YLine\n"
+                   "v 0.000000 1.000000 0.000000\n"
+                   "v 0.000000 0.500000 0.000000\n"
+                   "f 2 3\n"
+                   "o ZLine\n"
+                   "v 0.000000 0.000000 -1.000000\n"));
 }
 
 void TestTraceExportAction::completesTheExtension_data()
@@ -180,11 +176,16 @@ void TestTraceExportAction::completesTheExtension_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
 
-    QTest::newRow("no extension gets one") << "a" << "a.obj";
-    QTest::newRow("upper-case extension kept") << "a.OBJ" << "a.OBJ";
-    QTest::newRow("mixed-case extension kept") << "a.oBj" << "a.oBj";
-    QTest::newRow("ending in obj without a dot kept") << "aobj" << "aobj";
-    QTest::newRow("another extension gets one after it") << "a.txt" << "a.txt.obj";
+    QTest::newRow("no extension gets one") << "a"
+                                           << "a.obj";
+    QTest::newRow("upper-case extension kept") << "a.OBJ"
+                                               << "a.OBJ";
+    QTest::newRow("mixed-case extension kept") << "a.oBj"
+                                               << "a.oBj";
+    QTest::newRow("ending in obj without a dot kept") << "aobj"
+                                                      << "aobj";
+    QTest::newRow("another extension gets one after it") << "a.txt"
+                                                         << "a.txt.obj";
 }
 
 void TestTraceExportAction::completesTheExtension()
@@ -192,12 +193,12 @@ void TestTraceExportAction::completesTheExtension()
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     GLWidget *view = window->glWidget;
-    setRecorded(view->xLines, view->xLinesIndex, {0.5, 0.5, 0.5});
+    setRecorded(view->xLines, view->xLinesIndex, { 0.5, 0.5, 0.5 });
 
     answerSaveDialog(exportDir->path() + "/" + chosen);
     triggerExport();
 
-    QCOMPARE(exportedEntries(), QStringList{written});
+    QCOMPARE(exportedEntries(), QStringList { written });
     QVERIFY(contents(exportDir->path() + "/" + written).startsWith("#vorlix export:\no XLine\nv "));
 }
 
@@ -256,7 +257,7 @@ void TestTraceExportAction::exportingTwiceReplacesTheFile()
     const QByteArray second = contents(fileName);
     QCOMPARE(vertexLines(second), 3);
     QVERIFY(second.endsWith("f 2 3\no YLine\no ZLine\n"));
-    QCOMPARE(exportedEntries(), QStringList{"twice.obj"});
+    QCOMPARE(exportedEntries(), QStringList { "twice.obj" });
 }
 
 void TestTraceExportAction::unwritableTargetIsReported_data()
@@ -299,8 +300,8 @@ void TestTraceExportAction::fullDiskKeepsThePreviousFile()
     setRecorded(view->xLines, view->xLinesIndex, manyPoints(30000));
 
     MessageBoxAnswer warning;
-    chooseInNextFileDialog(exportDir->path() + "/kept", nullptr,
-                           [&warning] { acceptNextMessageBox(&warning); });
+    chooseInNextFileDialog(
+        exportDir->path() + "/kept", nullptr, [&warning] { acceptNextMessageBox(&warning); });
     {
         FileSizeLimit limit(64 * 1024);
         triggerExport();
@@ -310,7 +311,7 @@ void TestTraceExportAction::fullDiskKeepsThePreviousFile()
     QCOMPARE(warning.title, QString("Warning"));
     QCOMPARE(warning.text, "Can't write to " + completedName);
     QCOMPARE(contents(completedName), QByteArray("previous export\n"));
-    QCOMPARE(exportedEntries(), QStringList{"kept.obj"});
+    QCOMPARE(exportedEntries(), QStringList { "kept.obj" });
 }
 
 QTEST_MAIN(TestTraceExportAction)

@@ -3,9 +3,9 @@
 #include "matrix4.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QImage>
-#include <QAbstractButton>
 #include <QtMath>
 #include <QtTest>
 
@@ -13,7 +13,7 @@ using vorlix::Matrix4;
 
 namespace {
 
-const char *const axisButtons[3] = {"xb", "yb", "zb"};
+const char *const axisButtons[3] = { "xb", "yb", "zb" };
 
 double *&traceBuffer(GLWidget *view, int axis)
 {
@@ -33,13 +33,13 @@ int points(GLWidget *view, int axis)
 /// The point a trace records for a body orientation: the negative end of the body axis.
 QVector<double> tipOf(const Matrix4 &orientation, int axis)
 {
-    return {-orientation[axis * 4], -orientation[axis * 4 + 1], -orientation[axis * 4 + 2]};
+    return { -orientation[axis * 4], -orientation[axis * 4 + 1], -orientation[axis * 4 + 2] };
 }
 
 QVector<double> recordedPoint(GLWidget *view, int axis, int point)
 {
     const double *p = traceBuffer(view, axis) + 3 * point;
-    return {p[0], p[1], p[2]};
+    return { p[0], p[1], p[2] };
 }
 
 QVector<double> recordedData(GLWidget *view, int axis)
@@ -94,8 +94,7 @@ void addAxisRows()
 
 } // namespace
 
-class TracesTest : public QObject
-{
+class TracesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -152,8 +151,8 @@ void TracesTest::eachRepaintRecordsTheAxisTip()
     ShownWindow w;
     QVERIFY(w.exposed());
     GLWidget *view = w.view();
-    const Matrix4 orientations[3] = {vorlix::rotation(10, 0, 0, 1), vorlix::rotation(80, 1, 1, 0),
-                                     vorlix::rotation(-140, 0.2, 1, -3)};
+    const Matrix4 orientations[3] = { vorlix::rotation(10, 0, 0, 1), vorlix::rotation(80, 1, 1, 0),
+        vorlix::rotation(-140, 0.2, 1, -3) };
 
     view->orientationMatrix = orientations[0];
     w.click("Draw");
@@ -202,8 +201,8 @@ void TracesTest::switchingDrawOffClearsEveryAxis_data()
     QTest::addColumn<QStringList>("hiddenAxes");
 
     QTest::newRow("all axes shown") << QStringList();
-    QTest::newRow("Y hidden") << QStringList{"yb"};
-    QTest::newRow("X and Z hidden") << QStringList{"xb", "zb"};
+    QTest::newRow("Y hidden") << QStringList { "yb" };
+    QTest::newRow("X and Z hidden") << QStringList { "xb", "zb" };
 }
 
 void TracesTest::switchingDrawOffClearsEveryAxis()
@@ -248,7 +247,7 @@ void TracesTest::pausedDragRecordsTheSamePoint()
     const QVector<double> lastBeforeDrag = recordedPoint(view, 0, before - 1);
 
     const QPoint from(view->width() / 2, view->height() / 2);
-    drag(view, from, {from + QPoint(10, 0), from + QPoint(20, 5), from + QPoint(30, 30)});
+    drag(view, from, { from + QPoint(10, 0), from + QPoint(20, 5), from + QPoint(30, 30) });
 
     QVERIFY(view->viewMatrix != viewBefore);
     QCOMPARE(points(view, 0), before + 3);

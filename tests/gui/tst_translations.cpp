@@ -6,7 +6,6 @@
 #include "ui_about.h"
 #include "ui_mainwindowclass.h"
 
-#include <QtTest>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTranslator>
+#include <QtTest>
 
 namespace {
 
@@ -41,7 +41,7 @@ QString expected(bool russian, const char *english, const char *russianText)
 }
 
 // Compares with the English or the Russian text, as the local `russian` says.
-#define COMPARE_TEXT(actual, english, russianText) \
+#define COMPARE_TEXT(actual, english, russianText)                                                 \
     QCOMPARE(actual, expected(russian, english, russianText))
 
 const char *const childExpectation = "VORLIX_TEST_EXPECT_RUSSIAN";
@@ -71,15 +71,14 @@ void checkWindowTexts(MainWindow &window, bool russian)
     COMPARE_TEXT(ui.Ell->text(), "Poinsot's ellipsoid", "Эллипсоид инерции");
     COMPARE_TEXT(ui.Draw->text(), "Draw lines", "Рисуй линии");
     QVERIFY(ui.label_2->text().contains(
-            expected(russian, "Angular velocity, rad/s", "Угловая скорость, рад/с")));
+        expected(russian, "Angular velocity, rad/s", "Угловая скорость, рад/с")));
     QVERIFY(ui.label_11->text().contains(expected(russian, "Iterations/frame", "Итерации/кадр")));
     COMPARE_TEXT(ui.pushButton->text(), "Start", "Старт");
 }
 
 } // namespace
 
-class TestTranslations : public QObject
-{
+class TestTranslations : public QObject {
     Q_OBJECT
 
 private slots:
@@ -193,8 +192,8 @@ void TestTranslations::aboutDialog()
     const QString text = dialog.aboutUi->label->text();
     QVERIFY(text.contains(expected(russian, "Euler's equations", "уравнений Эйлера")));
     QVERIFY(text.contains(expected(russian, "Spacebar", "Пробел")));
-    QVERIFY(text.contains(
-            expected(russian, "https://en.wikipedia.org/", "https://ru.wikipedia.org/")));
+    QVERIFY(
+        text.contains(expected(russian, "https://en.wikipedia.org/", "https://ru.wikipedia.org/")));
     // Translated as a whole document: the markup and the picture stay.
     QVERIFY(text.contains("<img src=\":/images/formula.png\" />"));
     QCOMPARE(text.count("<p "), 6);
@@ -230,7 +229,7 @@ void TestTranslations::systemLocaleChoosesLanguage()
     QFETCH(QString, lang);
     QFETCH(bool, russian);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_NUMERIC", "LC_MESSAGES", "LANGUAGE"})
+    for (const char *name : { "LC_ALL", "LC_NUMERIC", "LC_MESSAGES", "LANGUAGE" })
         environment.remove(name);
     environment.insert("LANG", lang);
     environment.insert(childExpectation, russian ? "1" : "0");
@@ -238,13 +237,13 @@ void TestTranslations::systemLocaleChoosesLanguage()
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {"textsUnderSystemLocale"});
+    child.start(QCoreApplication::applicationFilePath(), { "textsUnderSystemLocale" });
     QVERIFY(child.waitForFinished(60000));
     const QByteArray output = child.readAll();
-    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-             output.constData());
-    QVERIFY2(output.contains("PASS   : TestTranslations::textsUnderSystemLocale()"),
-             output.constData());
+    QVERIFY2(
+        child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+    QVERIFY2(
+        output.contains("PASS   : TestTranslations::textsUnderSystemLocale()"), output.constData());
 }
 
 void TestTranslations::textsUnderSystemLocale()

@@ -1,6 +1,6 @@
+#include "../core/matrixcompare.h"
 #include "glwidget.h"
 #include "mainwindow.h"
-#include "../core/matrixcompare.h"
 #include "matrix4.h"
 #include "testsupport.h"
 
@@ -29,8 +29,7 @@ struct CountingWindow : ShownWindow {
 
 } // namespace
 
-class ViewControlsTest : public QObject
-{
+class ViewControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -84,8 +83,10 @@ void ViewControlsTest::bodyTurnKeys()
     const double c = qCos(qDegreesToRadians(2.0));
     const double s = qSin(qDegreesToRadians(2.0));
     for (int row = 0; row < 3; ++row) {
-        QVERIFY(qAbs(column(turned, bodyAxis, row) - column(start, bodyAxis, row)) < entryTolerance);
-        const double expected = c * column(start, bodyAxis + 1, row) + s * column(start, bodyAxis + 2, row);
+        QVERIFY(
+            qAbs(column(turned, bodyAxis, row) - column(start, bodyAxis, row)) < entryTolerance);
+        const double expected
+            = c * column(start, bodyAxis + 1, row) + s * column(start, bodyAxis + 2, row);
         QVERIFY(qAbs(column(turned, bodyAxis + 1, row) - expected) < entryTolerance);
     }
     QCOMPARE(view->turnAngle, 0.0);
@@ -119,7 +120,8 @@ void ViewControlsTest::viewTurnKeys_data()
     QTest::newRow("Shift leaves Left alone") << Qt::Key_Left << shift << 1 << -2.0;
     QTest::newRow("Ctrl+Y acts as Y") << Qt::Key_Y << ctrl << 1 << 2.0;
     QTest::newRow("Ctrl+Shift+Y acts as Shift+Y") << Qt::Key_Y << (ctrl | shift) << 1 << -2.0;
-    QTest::newRow("Alt+Z acts as Z") << Qt::Key_Z << Qt::KeyboardModifiers(Qt::AltModifier) << 2 << 2.0;
+    QTest::newRow("Alt+Z acts as Z")
+        << Qt::Key_Z << Qt::KeyboardModifiers(Qt::AltModifier) << 2 << 2.0;
 }
 
 void ViewControlsTest::viewTurnKeys()
@@ -225,23 +227,27 @@ void ViewControlsTest::dragTurnsView_data()
     for (int x = 1; x <= 100; ++x)
         pixelByPixel << start + QPoint(x, 0);
 
-    QTest::newRow("100 px right at once") << start << QVector<QPoint>{start + QPoint(100, 0)} << 1 << -45.0;
+    QTest::newRow("100 px right at once")
+        << start << QVector<QPoint> { start + QPoint(100, 0) } << 1 << -45.0;
     QTest::newRow("100 px right in four moves")
         << start
-        << QVector<QPoint>{start + QPoint(25, 0), start + QPoint(50, 0), start + QPoint(75, 0),
-                           start + QPoint(100, 0)}
+        << QVector<QPoint> { start + QPoint(25, 0), start + QPoint(50, 0), start + QPoint(75, 0),
+               start + QPoint(100, 0) }
         << 1 << -45.0;
     QTest::newRow("100 px right, overshooting and coming back")
-        << start << QVector<QPoint>{start + QPoint(130, 0), start + QPoint(70, 0), start + QPoint(100, 0)}
+        << start
+        << QVector<QPoint> { start + QPoint(130, 0), start + QPoint(70, 0), start + QPoint(100, 0) }
         << 1 << -45.0;
     QTest::newRow("100 px right pixel by pixel") << start << pixelByPixel << 1 << -45.0;
-    QTest::newRow("100 px left") << start << QVector<QPoint>{start + QPoint(-100, 0)} << 1 << 45.0;
-    QTest::newRow("150 px down at once") << start << QVector<QPoint>{start + QPoint(0, 150)} << 0 << -90.0;
+    QTest::newRow("100 px left") << start << QVector<QPoint> { start + QPoint(-100, 0) } << 1
+                                 << 45.0;
+    QTest::newRow("150 px down at once")
+        << start << QVector<QPoint> { start + QPoint(0, 150) } << 0 << -90.0;
     QTest::newRow("150 px down in three moves")
         << start
-        << QVector<QPoint>{start + QPoint(0, 20), start + QPoint(0, 90), start + QPoint(0, 150)}
+        << QVector<QPoint> { start + QPoint(0, 20), start + QPoint(0, 90), start + QPoint(0, 150) }
         << 0 << -90.0;
-    QTest::newRow("150 px up") << start << QVector<QPoint>{start + QPoint(0, -150)} << 0 << 90.0;
+    QTest::newRow("150 px up") << start << QVector<QPoint> { start + QPoint(0, -150) } << 0 << 90.0;
 }
 
 void ViewControlsTest::dragTurnsView()
@@ -297,8 +303,8 @@ void ViewControlsTest::wheel()
     const int before = w.repaints();
 
     const QPoint at(view->width() / 2, view->height() / 2);
-    QWheelEvent event(at, view->mapToGlobal(at), QPoint(), angleDelta, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(at, view->mapToGlobal(at), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
     // Ignored on the way in: only the view's own acceptance can keep it from the parents.
     event.ignore();
     QApplication::sendEvent(view, &event);
@@ -338,9 +344,9 @@ void ViewControlsTest::spaceResetsAStoppedView_data()
     QTest::addColumn<QStringList>("before");
 
     QTest::newRow("never started") << QStringList();
-    QTest::newRow("after Stop") << QStringList{"button", "button"};
+    QTest::newRow("after Stop") << QStringList { "button", "button" };
     QTest::newRow("after Stop of a view resumed by Space")
-        << QStringList{"button", "space", "space", "button"};
+        << QStringList { "button", "space", "space", "button" };
 }
 
 void ViewControlsTest::spaceResetsAStoppedView()
