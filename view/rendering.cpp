@@ -29,8 +29,9 @@ void GLWidget::initializeGL()
     listsCreated = true;
 
     glEnable(GL_NORMALIZE);
-    glLineWidth(lineWidth);
-    glClearColor(backgroundColor.redF(), backgroundColor.greenF(), backgroundColor.blueF(), 1.0f);
+    // Values the main window set before the context existed take effect now.
+    changeLineWidth();
+    changeBackgroundColor();
 }
 
 void GLWidget::resizeGL(int w, int h)

@@ -35,13 +35,9 @@ void GLWidget::freeMemoryOfDrawZLines()
 
 void GLWidget::freeMemoryOfDrawLines()
 {
-    xLinesIndex = yLinesIndex = zLinesIndex = 2;
-    delete[] xLines;
-    delete[] yLines;
-    delete[] zLines;
-    xLines = newTraceBuffer();
-    yLines = newTraceBuffer();
-    zLines = newTraceBuffer();
+    freeMemoryOfDrawXLines();
+    freeMemoryOfDrawYLines();
+    freeMemoryOfDrawZLines();
 }
 
 void GLWidget::recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour)
