@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_MATRIX4_H
 #define VORLIX_MATRIX4_H
+
+#include "vector3.h"
 
 #include <array>
 
@@ -22,6 +25,18 @@ Matrix4 rotation(double angleDegrees, double x, double y, double z);
 /// Largest deviation of the upper-left 3×3 block from an orthonormal matrix:
 /// max |MᵀM − I| over its nine entries.
 double orthonormalityError(const Matrix4 &m);
+
+/// Column i (0, 1, 2) of the upper-left 3×3 block: body axis i in world coordinates.
+inline Vector3 column(const Matrix4 &m, int i)
+{
+    return { m[i * 4], m[i * 4 + 1], m[i * 4 + 2] };
+}
+
+/// The body-frame vector v in world coordinates, O·v for the orientation O.
+inline Vector3 toWorld(const Matrix4 &o, const Vector3 &v)
+{
+    return v.x * column(o, 0) + v.y * column(o, 1) + v.z * column(o, 2);
+}
 
 } // namespace vorlix
 

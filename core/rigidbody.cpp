@@ -1,4 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rigidbody.h"
+
+#include "integrator.h"
+
+#include <QtGlobal>
 
 #include <cmath>
 
@@ -43,20 +48,51 @@ void turnAboutBodyAxes(Matrix4 &o, const Vector3 &deg)
     turnColumns(o, 0, 1, deg.z); // Rz mixes X and Y
 }
 
+void Stepper::steps(RigidBodyState &state, double h, int count) const
+{
+    for (int i = 0; i < count; ++i)
+        step(state, h);
+}
+
+const char *ExplicitEuler::name() const
+{
+    return QT_TRANSLATE_NOOP("Integrator", "Explicit Euler");
+}
+
+void ExplicitEuler::step(RigidBodyState &state, double h) const
+{
+    steps(state, h, 1);
+}
+
+// The loop lives here rather than in Stepper::steps, and beside the step's pieces, so that
+// the hot path makes no call per sub-step.
+void ExplicitEuler::steps(RigidBodyState &state, double h, int count) const
+{
+    const double f = h * degreesPerRadian;
+    for (int i = 0; i < count; ++i) {
+        state.lastIncrement = eulerIncrement(state.coefficients, state.omega, h);
+        state.omega += state.lastIncrement;
+        turnAboutBodyAxes(state.orientation, state.omega * f);
+    }
+}
+
+const Stepper &explicitEuler()
+{
+    static const ExplicitEuler euler;
+    return euler;
+}
+
 void integrateFrame(RigidBodyState &state, double timePerFrame, int subSteps)
+{
+    integrateFrame(state, timePerFrame, subSteps, explicitEuler());
+}
+
+void integrateFrame(
+    RigidBodyState &state, double timePerFrame, int subSteps, const Stepper &stepper)
 {
     if (subSteps <= 0)
         return;
-    const double h = timePerFrame / subSteps;
-    const double f = h * degreesPerRadian;
-    for (int i = 0; i < subSteps; ++i) {
-        state.lastIncrement = eulerIncrement(state.coefficients, state.omega, h);
-        state.omega.x += state.lastIncrement.x;
-        state.omega.y += state.lastIncrement.y;
-        state.omega.z += state.lastIncrement.z;
-        turnAboutBodyAxes(
-            state.orientation, { state.omega.x * f, state.omega.y * f, state.omega.z * f });
-    }
+    stepper.steps(state, timePerFrame / subSteps, subSteps);
 }
 
 } // namespace vorlix

@@ -1,17 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_RIGIDBODY_H
 #define VORLIX_RIGIDBODY_H
 
 #include "matrix4.h"
+#include "vector3.h"
 
 namespace vorlix {
 
 /// Degrees per radian exactly as the simulation has always used it (not 180/π in
 /// full precision), so that recorded runs stay reproducible.
 constexpr double degreesPerRadian = 57.2957795;
-
-struct Vector3 {
-    double x = 0, y = 0, z = 0;
-};
 
 /// Coefficients of Euler's torque-free equations, Ix·dωx/dt = (Iy − Iz)·ωy·ωz and cyclic:
 /// ((Iz − Iy)/Ix, (Ix − Iz)/Iy, (Iy − Ix)/Iz). Zero moments give IEEE infinities or NaNs.
@@ -29,16 +27,20 @@ void turnAboutBodyAxes(Matrix4 &orientation, const Vector3 &anglesDegrees);
 
 /// The state one call of the simulation advances.
 struct RigidBodyState {
+    Vector3 moments; ///< principal moments Ix, Iy, Iz (explicit Euler needs only the coefficients)
     Vector3 coefficients;
     Vector3 omega;
     Vector3 lastIncrement; ///< Δω of the last sub-step (kept for inspection only)
     Matrix4 orientation = identityMatrix();
 };
 
-/// One frame: `subSteps` explicit Euler steps of h = timePerFrame / subSteps; each first
-/// updates ω from the old ω, then turns the orientation by ω·h·degreesPerRadian degrees
-/// about the body's X, Y and Z axes in turn. No steps when subSteps ≤ 0.
+class Stepper;
+
+/// One frame: `subSteps` steps of h = timePerFrame / subSteps by `stepper` (explicit Euler
+/// unless another is given). No steps when subSteps ≤ 0.
 void integrateFrame(RigidBodyState &state, double timePerFrame, int subSteps);
+void integrateFrame(
+    RigidBodyState &state, double timePerFrame, int subSteps, const Stepper &stepper);
 
 } // namespace vorlix
 

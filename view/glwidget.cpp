@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
 #include "rigidbody.h"
@@ -89,12 +90,13 @@ void GLWidget::pause()
 void GLWidget::rotate()
 {
     vorlix::RigidBodyState body;
+    body.moments = { inertiaX, inertiaY, inertiaZ };
     body.coefficients = { eulerCoefX, eulerCoefY, eulerCoefZ };
     body.omega = { omegaX, omegaY, omegaZ };
     body.lastIncrement = { deltaOmegaX, deltaOmegaY, deltaOmegaZ };
     body.orientation = orientationMatrix;
 
-    vorlix::integrateFrame(body, timePerFrame, iterPerFrame);
+    vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *stepper);
 
     omegaX = body.omega.x;
     omegaY = body.omega.y;

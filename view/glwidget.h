@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_GLWIDGET_H
 #define VORLIX_GLWIDGET_H
 
+#include "integrator.h"
 #include "matrix4.h"
 
 #include <QByteArray>
@@ -87,6 +89,8 @@ public:
     double deltaOmegaX, deltaOmegaY, deltaOmegaZ;
     double *xLines, *yLines, *zLines;
     int xLinesIndex, yLinesIndex, zLinesIndex;
+    /// The scheme rotate() advances the body with; explicit Euler unless the user chose.
+    const vorlix::Stepper *stepper = &vorlix::explicitEuler();
 
 protected:
     void initializeGL() override;
