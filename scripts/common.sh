@@ -1,7 +1,9 @@
 # Shared by run.sh and test.sh: package installation and the build.
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 VORLIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD_PACKAGES=(qtbase5-dev libqt5opengl5-dev qttools5-dev qttools5-dev-tools libglu1-mesa-dev
+BUILD_PACKAGES=(qtbase5-dev libqt5opengl5-dev libqt5charts5-dev qttools5-dev qttools5-dev-tools
+                qttranslations5-l10n libeigen3-dev libglu1-mesa-dev
                 libgl1-mesa-dri cmake ninja-build g++ fonts-dejavu-core)
 
 # Installs those of the given Debian packages that are missing (needs root or sudo).
