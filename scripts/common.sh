@@ -1,5 +1,5 @@
-# Shared by run.sh and test.sh: package installation and the build.
 # SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by run.sh and test.sh: package installation and the build.
 
 VORLIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_PACKAGES=(qtbase5-dev libqt5opengl5-dev libqt5charts5-dev qttools5-dev qttools5-dev-tools
