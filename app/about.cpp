@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about.h"
 
 #include "ui_about.h"
@@ -5,7 +6,7 @@
 about::about(QWidget *parent) : QDialog(parent), aboutUi(new Ui_about)
 {
     aboutUi->setupUi(this);
-    setWindowTitle(tr("version: ") + "66.4");
+    setWindowTitle(tr("version: ") + VORLIX_VERSION);
 }
 
 about::~about()

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "filesuffix.h"
 #include "glwidget.h"
 
 #include <QFileDialog>
@@ -17,7 +19,5 @@ void MainWindow::on_actionExport_lines_as_OBJ_triggered()
         this, tr("Export lines as OBJ"), homePath, tr("3D Objects *.obj (*.obj);;All files (*.*)"));
     if (fileName.isNull())
         return;
-    if (fileName.right(3).toLower() != "obj")
-        fileName += ".obj";
-    glWidget->saveLineToOBJ(fileName);
+    glWidget->saveLineToOBJ(withSuffix(fileName, "obj"));
 }

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
 #include "buttonstyles.h"
 #include "glwidget.h"
 #include "rigidbody.h"
 #include "scenegeometry.h"
+#include "settingsfile.h"
 #include "ui_mainwindowclass.h"
 
 #include <QFile>
@@ -50,9 +52,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->Settings->insertItems(ui->Settings->count(), presetNames);
 
-    LoadValues();
-    glWidget->backgroundColor = backgroundColor;
-    glWidget->changeBackgroundColor();
+    configureView();
     glWidget->lineWidth = lineWidth;
     glWidget->changeLineWidth();
 
@@ -76,14 +76,10 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::LoadValues()
 {
-    const double ix = ui->Ix->value();
-    const double iy = ui->Iy->value();
-    const double iz = ui->Iz->value();
-    const double wx = ui->WX->value();
-    const double wy = ui->WY->value();
-    const double wz = ui->WZ->value();
-    const double s = ui->speed->value();
-    const double iterations = ui->iterPerFrame->value();
+    const vorlix::Preset p = panel();
+    const double ix = p.inertiaX, iy = p.inertiaY, iz = p.inertiaZ;
+    const double wx = p.omegaX, wy = p.omegaY, wz = p.omegaZ;
+    const double s = p.speed;
 
     glWidget->inertiaX = ix;
     glWidget->inertiaY = iy;
@@ -102,7 +98,7 @@ void MainWindow::LoadValues()
     glWidget->drawXLines = ui->xb->isChecked();
     glWidget->drawYLines = ui->yb->isChecked();
     glWidget->drawZLines = ui->zb->isChecked();
-    glWidget->iterPerFrame = int(iterations);
+    glWidget->iterPerFrame = p.iterPerFrame;
     glWidget->updateGL();
 }
 
@@ -148,6 +144,11 @@ void MainWindow::replaceView()
     delete glWidget;
     glWidget = new GLWidget(bodyFileName.constData(), textureFileName);
     ui->verticalLayout_2->addWidget(glWidget);
+    configureView();
+}
+
+void MainWindow::configureView()
+{
     glWidget->backgroundColor = backgroundColor;
     glWidget->changeBackgroundColor();
     LoadValues();

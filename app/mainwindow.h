@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_MAINWINDOW_H
 #define VORLIX_MAINWINDOW_H
 
@@ -13,6 +14,7 @@ class QLabel;
 class QTimer;
 class Ui_MainWindowClass;
 namespace vorlix {
+struct Preset;
 struct SettingsFile;
 }
 
@@ -97,6 +99,9 @@ private:
     void stopSimulation();
     /// Throws the view away and builds a new one from bodyFileName and textureFileName.
     void replaceView();
+    /// Hands a new view the window's state: the background colour and the panel. The line
+    /// width is the start-up view's only; a view made for a new body starts at 1 pixel.
+    void configureView();
     void createStatusLabels();
 
     // Presets
@@ -105,8 +110,11 @@ private:
     void releasePresetArrays();
     void resetPresetStore();
     bool hasRoomForPreset();
-    void loadPreset(int index);
-    void storePreset(int index);
+    vorlix::Preset presetAt(int index) const;
+    void setPresetAt(int index, const vorlix::Preset &preset);
+    /// The parameters as the panel shows them (without a name).
+    vorlix::Preset panel() const;
+    void showOnPanel(const vorlix::Preset &preset);
 };
 
 #endif

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
 #include "about.h"
+#include "filesuffix.h"
 #include "glwidget.h"
 
 #include <QColorDialog>
@@ -9,19 +11,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QSaveFile>
-
-namespace {
-
-/// Appends ".png" unless the name already ends in "png" in any case: "picture.PNG" and
-/// even "apng" are kept as they are.
-QString withPngSuffix(const QString &fileName)
-{
-    if (fileName.right(3).toLower() == QLatin1String("png"))
-        return fileName;
-    return fileName + ".png";
-}
-
-} // namespace
 
 void MainWindow::on_actionExport_as_image_triggered()
 {
@@ -37,7 +26,7 @@ void MainWindow::on_actionExport_as_image_triggered()
         this, tr("Export as image"), homePath, tr("Images *.png (*.png)"));
     if (fileName.isNull())
         return;
-    fileName = withPngSuffix(fileName);
+    fileName = withSuffix(fileName, "png");
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())

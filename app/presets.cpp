@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
 #include "glwidget.h"
@@ -52,14 +53,7 @@ void MainWindow::appendSettings(const vorlix::SettingsFile &settings, const QStr
         }
         ++lastPreset;
         presetNames.append(preset.name);
-        presetIx[lastPreset] = preset.inertiaX;
-        presetIy[lastPreset] = preset.inertiaY;
-        presetIz[lastPreset] = preset.inertiaZ;
-        presetWx[lastPreset] = preset.omegaX;
-        presetWy[lastPreset] = preset.omegaY;
-        presetWz[lastPreset] = preset.omegaZ;
-        presetSpeed[lastPreset] = preset.speed;
-        presetIterPerFrame[lastPreset] = preset.iterPerFrame;
+        setPresetAt(lastPreset, preset);
     }
 
     if (settings.colourSeen)
@@ -82,19 +76,8 @@ bool MainWindow::SaveSettings()
     vorlix::SettingsFile settings;
     settings.colourText = glWidget->backgroundColor.name().mid(1);
     settings.lineWidth = lineWidth;
-    for (int i = 0; i <= lastPreset; ++i) {
-        vorlix::Preset preset;
-        preset.name = presetNames.at(i);
-        preset.inertiaX = presetIx[i];
-        preset.inertiaY = presetIy[i];
-        preset.inertiaZ = presetIz[i];
-        preset.omegaX = presetWx[i];
-        preset.omegaY = presetWy[i];
-        preset.omegaZ = presetWz[i];
-        preset.speed = presetSpeed[i];
-        preset.iterPerFrame = presetIterPerFrame[i];
-        settings.presets.append(preset);
-    }
+    for (int i = 0; i <= lastPreset; ++i)
+        settings.presets.append(presetAt(i));
 
     // The new content replaces the file only when all of it was written, so a failed
     // save leaves the previous presets on disk.
@@ -151,28 +134,57 @@ bool MainWindow::hasRoomForPreset()
     return allocated && lastPreset + 1 < presetCapacity;
 }
 
-void MainWindow::loadPreset(int index)
+vorlix::Preset MainWindow::presetAt(int index) const
 {
-    ui->Ix->setValue(presetIx[index]);
-    ui->Iy->setValue(presetIy[index]);
-    ui->Iz->setValue(presetIz[index]);
-    ui->WX->setValue(presetWx[index]);
-    ui->WY->setValue(presetWy[index]);
-    ui->WZ->setValue(presetWz[index]);
-    ui->speed->setValue(presetSpeed[index]);
-    ui->iterPerFrame->setValue(presetIterPerFrame[index]);
+    vorlix::Preset preset;
+    preset.name = presetNames.at(index);
+    preset.inertiaX = presetIx[index];
+    preset.inertiaY = presetIy[index];
+    preset.inertiaZ = presetIz[index];
+    preset.omegaX = presetWx[index];
+    preset.omegaY = presetWy[index];
+    preset.omegaZ = presetWz[index];
+    preset.speed = presetSpeed[index];
+    preset.iterPerFrame = presetIterPerFrame[index];
+    return preset;
 }
 
-void MainWindow::storePreset(int index)
+void MainWindow::setPresetAt(int index, const vorlix::Preset &preset)
 {
-    presetIx[index] = ui->Ix->value();
-    presetIy[index] = ui->Iy->value();
-    presetIz[index] = ui->Iz->value();
-    presetWx[index] = ui->WX->value();
-    presetWy[index] = ui->WY->value();
-    presetWz[index] = ui->WZ->value();
-    presetSpeed[index] = ui->speed->value();
-    presetIterPerFrame[index] = int(ui->iterPerFrame->value());
+    presetIx[index] = preset.inertiaX;
+    presetIy[index] = preset.inertiaY;
+    presetIz[index] = preset.inertiaZ;
+    presetWx[index] = preset.omegaX;
+    presetWy[index] = preset.omegaY;
+    presetWz[index] = preset.omegaZ;
+    presetSpeed[index] = preset.speed;
+    presetIterPerFrame[index] = preset.iterPerFrame;
+}
+
+vorlix::Preset MainWindow::panel() const
+{
+    vorlix::Preset preset;
+    preset.inertiaX = ui->Ix->value();
+    preset.inertiaY = ui->Iy->value();
+    preset.inertiaZ = ui->Iz->value();
+    preset.omegaX = ui->WX->value();
+    preset.omegaY = ui->WY->value();
+    preset.omegaZ = ui->WZ->value();
+    preset.speed = ui->speed->value();
+    preset.iterPerFrame = int(ui->iterPerFrame->value());
+    return preset;
+}
+
+void MainWindow::showOnPanel(const vorlix::Preset &preset)
+{
+    ui->Ix->setValue(preset.inertiaX);
+    ui->Iy->setValue(preset.inertiaY);
+    ui->Iz->setValue(preset.inertiaZ);
+    ui->WX->setValue(preset.omegaX);
+    ui->WY->setValue(preset.omegaY);
+    ui->WZ->setValue(preset.omegaZ);
+    ui->speed->setValue(preset.speed);
+    ui->iterPerFrame->setValue(preset.iterPerFrame);
 }
 
 void MainWindow::on_Settings_currentIndexChanged(int index)
@@ -181,7 +193,7 @@ void MainWindow::on_Settings_currentIndexChanged(int index)
     if (index < 0)
         return;
     if (index <= lastPreset) {
-        loadPreset(index);
+        showOnPanel(presetAt(index));
         return;
     }
 
@@ -196,7 +208,7 @@ void MainWindow::on_Settings_currentIndexChanged(int index)
     }
     lastPreset = index;
     presetNames.append(ui->Settings->currentText());
-    storePreset(index);
+    setPresetAt(index, panel());
     SaveSettings();
 }
 
@@ -205,7 +217,7 @@ void MainWindow::on_save_clicked()
     const QString name = ui->Settings->currentText();
     const int existing = presetNames.lastIndexOf(name);
     if (existing >= 0) {
-        storePreset(existing);
+        setPresetAt(existing, panel());
     } else {
         if (!hasRoomForPreset()) {
             warn(tr("No room for more than 500 presets"));
@@ -213,7 +225,7 @@ void MainWindow::on_save_clicked()
         }
         ++lastPreset;
         presetNames.append(name);
-        storePreset(lastPreset);
+        setPresetAt(lastPreset, panel());
         ui->Settings->insertItem(ui->Settings->count(), name);
     }
     SaveSettings();

@@ -78,7 +78,7 @@ GLWidget::~GLWidget()
 
 void GLWidget::animate()
 {
-    timer->start(4);
+    timer->start(tickIntervalMs);
 }
 
 void GLWidget::pause()

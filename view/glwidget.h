@@ -23,6 +23,9 @@ public:
     GLWidget(const char *bodyFileName, QString textureFileName);
     ~GLWidget() override;
 
+    /// Milliseconds between two ticks of a running simulation.
+    static constexpr int tickIntervalMs = 4;
+
     void animate();
     void pause();
 

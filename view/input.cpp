@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
 #include <QKeyEvent>
@@ -10,7 +11,6 @@ constexpr double keyTurnDegrees = 2;
 constexpr double keyZoomFactor = 1.02;
 constexpr double wheelZoomFactor = 1.04;
 constexpr double dragDegreesPerExtent = 360;
-constexpr int resumeIntervalMs = 4;
 constexpr float zoomAfterReset = 0.7f;
 
 // The axis is a world-frame copy of one body axis, so the repaint's world-frame turn
@@ -30,7 +30,7 @@ void pauseResumeOrReset(GLWidget &view)
         view.pauseState = 1;
         ++view.frameCounter;
     } else if (view.pauseState == 1) {
-        view.timer->start(resumeIntervalMs);
+        view.timer->start(GLWidget::tickIntervalMs);
         view.pauseState = 2;
     } else {
         view.resetOrientation = 1;
