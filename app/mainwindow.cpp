@@ -37,6 +37,8 @@ MainWindow::MainWindow(QWidget *parent)
     allocatePresetArrays();
 
     ui->setupUi(this);
+    // An addition the user asks for: the window opens as it always has.
+    ui->physicsDock->hide();
 
     omegaXPrefix = "<font color=red>&omega;<sub>X</sub>";
     omegaYPrefix = "<font color=green>&omega;<sub>Y</sub>";

@@ -272,6 +272,50 @@ p, li { white-space: pre-wrap; }
         <source>Line width...</source>
         <translation>Ширина линий...</translation>
     </message>
+    <message>
+        <source>Physics</source>
+        <translation>Физика</translation>
+    </message>
+    <message>
+        <source>Physics readout</source>
+        <translation>Физические величины</translation>
+    </message>
+    <message>
+        <source>Integrator:</source>
+        <translation>Интегратор:</translation>
+    </message>
+    <message>
+        <source>Explicit Euler</source>
+        <translation>Явный метод Эйлера</translation>
+    </message>
+    <message>
+        <source>Accurate</source>
+        <translation>Точный</translation>
+    </message>
+    <message>
+        <source>Angular momentum</source>
+        <translation>Момент импульса</translation>
+    </message>
+    <message>
+        <source>Angular velocity</source>
+        <translation>Угловая скорость</translation>
+    </message>
+    <message>
+        <source>Polhode</source>
+        <translation>Полодия</translation>
+    </message>
+    <message>
+        <source>Invariable plane</source>
+        <translation>Неизменяемая плоскость</translation>
+    </message>
+    <message>
+        <source>Restart from the panel</source>
+        <translation>Начать заново с параметров панели</translation>
+    </message>
+    <message>
+        <source>Moments from the body</source>
+        <translation>Моменты инерции тела</translation>
+    </message>
 </context>
 <context>
     <name>about</name>

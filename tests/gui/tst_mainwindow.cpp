@@ -436,7 +436,7 @@ void TestMainWindow::menus()
     QStringList bar;
     for (QAction *action : form.ui.menuBar->actions())
         bar << action->menu()->objectName();
-    QCOMPARE(bar, QStringList({ "menu_File", "menuSettings", "menuHelp" }));
+    QCOMPARE(bar, QStringList({ "menu_File", "menuSettings", "menuPhysics", "menuHelp" }));
 
     QCOMPARE(entriesOf(form.ui.menu_File),
         QStringList({ "actionLoad_triangulated_OBJ", "actionLoad_texture", "|",
@@ -444,6 +444,10 @@ void TestMainWindow::menus()
     QCOMPARE(entriesOf(form.ui.menuSettings),
         QStringList({ "actionBackground_color", "actionLine_width", "actionLoad_settings_file" }));
     QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({ "action_Info" }));
+    QCOMPARE(entriesOf(form.ui.menuPhysics),
+        QStringList({ "actionPhysics_readout", "|", "actionAngular_momentum",
+            "actionAngular_velocity", "actionPolhode", "actionInvariable_plane", "|",
+            "actionRestart_from_the_panel", "actionMoments_from_body" }));
     QVERIFY(form.ui.actionE_xit->isIconVisibleInMenu());
     QCOMPARE(form.window.menuBar(), form.ui.menuBar);
     QCOMPARE(form.window.statusBar(), form.ui.statusBar);
