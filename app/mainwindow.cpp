@@ -24,6 +24,8 @@ MainWindow::MainWindow(QWidget *parent)
       omegaXLabel(nullptr),
       omegaYLabel(nullptr),
       omegaZLabel(nullptr),
+      physicsDock(nullptr),
+      readoutTimer(nullptr),
       lastPreset(-1),
       homeDir(QDir::homePath()),
       homePath(QDir::homePath()),
@@ -37,8 +39,6 @@ MainWindow::MainWindow(QWidget *parent)
     allocatePresetArrays();
 
     ui->setupUi(this);
-    // An addition the user asks for: the window opens as it always has.
-    ui->physicsDock->hide();
 
     omegaXPrefix = "<font color=red>&omega;<sub>X</sub>";
     omegaYPrefix = "<font color=green>&omega;<sub>Y</sub>";
@@ -51,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->pushButton->setStyleSheet(ButtonStyle::idle);
 
     createStatusLabels();
+    createPhysicsReadout();
 
     ui->Settings->insertItems(ui->Settings->count(), presetNames);
 
@@ -101,6 +102,7 @@ void MainWindow::LoadValues()
     glWidget->drawYLines = ui->yb->isChecked();
     glWidget->drawZLines = ui->zb->isChecked();
     glWidget->iterPerFrame = p.iterPerFrame;
+    glWidget->restartClock();
     glWidget->updateGL();
 }
 
@@ -153,6 +155,7 @@ void MainWindow::configureView()
 {
     glWidget->backgroundColor = backgroundColor;
     glWidget->changeBackgroundColor();
+    on_integrator_currentIndexChanged(ui->integrator->currentIndex());
     LoadValues();
 }
 

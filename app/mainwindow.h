@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class GLWidget;
+class PhysicsDock;
 class QLabel;
 class QTimer;
 class Ui_MainWindowClass;
@@ -47,6 +48,8 @@ public:
     QLabel *omegaXLabel;
     QLabel *omegaYLabel;
     QLabel *omegaZLabel;
+    PhysicsDock *physicsDock;
+    QTimer *readoutTimer;
     static constexpr int presetCapacity = 500;
     QStringList presetNames;
     double *presetWx, *presetWy, *presetWz;
@@ -93,6 +96,11 @@ private slots:
     void on_Draw_toggled(bool checked);
     void on_Ell_toggled(bool checked);
 
+    // Physics menu and readout
+    void on_actionPhysics_readout_toggled(bool checked);
+    void on_actionRestart_from_the_panel_triggered();
+    void on_integrator_currentIndexChanged(int index);
+
 private:
     void setButtonState(const char *styleSheet, const QString &text);
     /// First step of every body change: a running or key-paused simulation stops.
@@ -103,6 +111,10 @@ private:
     /// width is the start-up view's only; a view made for a new body starts at 1 pixel.
     void configureView();
     void createStatusLabels();
+    void createPhysicsReadout();
+    /// Shows the view's physics in the readout dock; runs about ten times a second while
+    /// the dock is shown, never once per tick.
+    void refreshPhysicsReadout();
 
     // Presets
     void appendSettings(const vorlix::SettingsFile &settings, const QString &fileName);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
+#include "invariants.h"
 #include "rigidbody.h"
 
 #include <QTimer>
@@ -106,6 +107,20 @@ void GLWidget::rotate()
     deltaOmegaZ = body.lastIncrement.z;
     orientationMatrix = body.orientation;
 
+    if (iterPerFrame > 0)
+        simulatedTime += timePerFrame;
+    omegaHistory.append(simulatedTime, body.omega);
+
     ++frameCounter;
     updateGL();
+}
+
+void GLWidget::restartClock()
+{
+    const vorlix::Vector3 moments { inertiaX, inertiaY, inertiaZ };
+    const vorlix::Vector3 omega { omegaX, omegaY, omegaZ };
+    simulatedTime = 0;
+    omegaHistory.clear();
+    referenceEnergy = vorlix::kineticEnergy(moments, omega);
+    referenceMomentum = vorlix::angularMomentumMagnitude(moments, omega);
 }

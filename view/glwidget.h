@@ -4,6 +4,7 @@
 
 #include "integrator.h"
 #include "matrix4.h"
+#include "omegahistory.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -94,6 +95,13 @@ public:
     int xLinesIndex, yLinesIndex, zLinesIndex;
     /// The scheme rotate() advances the body with; explicit Euler unless the user chose.
     const vorlix::Stepper *stepper = &vorlix::explicitEuler();
+
+    // Physics readout: simulated time, ω of every tick, and the invariants' reference.
+    double simulatedTime = 0;
+    double referenceEnergy = 0, referenceMomentum = 0;
+    vorlix::OmegaHistory omegaHistory;
+    /// t = 0, the ω history empties, and the current T and |L| become the drift's reference.
+    void restartClock();
 
 protected:
     void initializeGL() override;

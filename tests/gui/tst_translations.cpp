@@ -64,6 +64,10 @@ void checkWindowTexts(MainWindow &window, bool russian)
     COMPARE_TEXT(ui.menu_File->title(), "&File", "&Файл");
     COMPARE_TEXT(ui.menuSettings->title(), "Settings", "Настройки");
     COMPARE_TEXT(ui.menuHelp->title(), "Help", "Справка");
+    COMPARE_TEXT(ui.menuPhysics->title(), "Physics", "Физика");
+    COMPARE_TEXT(ui.physicsDock->windowTitle(), "Physics readout", "Физические величины");
+    COMPARE_TEXT(ui.actionRestart_from_the_panel->text(), "Restart from the panel",
+        "Начать заново с параметров панели");
     COMPARE_TEXT(ui.action_Info->text(), "&Info", "&Инфо");
     COMPARE_TEXT(ui.actionE_xit->text(), "E&xit", "&Выход");
     COMPARE_TEXT(ui.actionLoad_texture->text(), "Load texture... ", "Загрузить текстуру...");

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "physicsdock.h"
+
+#include "ui_mainwindowclass.h"
+
+#include <QtCharts/QChart>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+
+using namespace QtCharts;
+
+namespace {
+
+QString number(double x)
+{
+    return QString::number(x, 'g', 6);
+}
+
+QString exponent(double x)
+{
+    return QString::number(x, 'e', 5);
+}
+
+} // namespace
+
+PhysicsDock::PhysicsDock(Ui_MainWindowClass &ui, QObject *parent)
+    : QObject(parent), ui(ui), timeAxis(new QValueAxis), omegaAxis(new QValueAxis)
+{
+    auto *chart = new QChart;
+    // The status bar's colours for ωX, ωY and ωZ.
+    const Qt::GlobalColor colours[3] = { Qt::red, Qt::darkGreen, Qt::blue };
+    const char *const names[3] = { "ωX", "ωY", "ωZ" };
+    timeAxis->setTitleText(tr("t, s"));
+    omegaAxis->setTitleText(tr("ω, rad/s"));
+    chart->addAxis(timeAxis, Qt::AlignBottom);
+    chart->addAxis(omegaAxis, Qt::AlignLeft);
+    for (int i = 0; i < 3; ++i) {
+        series[i] = new QLineSeries;
+        series[i]->setName(QString::fromUtf8(names[i]));
+        series[i]->setColor(colours[i]);
+        chart->addSeries(series[i]);
+        series[i]->attachAxis(timeAxis);
+        series[i]->attachAxis(omegaAxis);
+    }
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    ui.omegaPlot->setChart(chart);
+    ui.omegaPlot->setRenderHint(QPainter::Antialiasing);
+}
+
+void PhysicsDock::show(
+    const vorlix::PhysicsReadout &r, const std::vector<vorlix::OmegaSample> &samples)
+{
+    ui.timeLabel->setText(tr("t = %1 s").arg(number(r.time)));
+    ui.energyLabel->setText(tr("T = %1").arg(number(r.energy)));
+    ui.momentumLabel->setText(tr("|L| = %1").arg(number(r.momentum)));
+    ui.driftLabel->setText(
+        tr("ΔT/T = %1, Δ|L|/|L| = %2").arg(exponent(r.energyDrift), exponent(r.momentumDrift)));
+    ui.stepLabel->setText(
+        tr("h = %1 s, |ω|·h = %2°").arg(number(r.subStep), number(r.turnPerSubStepDegrees)));
+
+    QVector<QPointF> points[3];
+    double low = 0, high = 0;
+    for (const vorlix::OmegaSample &s : samples) {
+        const double w[3] = { s.omega.x, s.omega.y, s.omega.z };
+        for (int i = 0; i < 3; ++i) {
+            points[i].append(QPointF(s.time, w[i]));
+            low = std::min(low, w[i]);
+            high = std::max(high, w[i]);
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        series[i]->replace(points[i]);
+    const double newest = samples.empty() ? 0 : samples.back().time;
+    timeAxis->setRange(std::max(0.0, newest - plotSpan), std::max(newest, 1.0));
+    const double margin = std::max(0.05 * (high - low), 1e-3);
+    omegaAxis->setRange(low - margin, high + margin);
+}
