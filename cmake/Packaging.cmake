@@ -1,0 +1,32 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# `cpack -G DEB` in the build folder makes vorlix_<version>_<arch>.deb with the same
+# layout under /usr as `cmake --install`.
+set(CPACK_PACKAGE_NAME vorlix)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Vorlix developers")
+set(CPACK_PACKAGE_CONTACT "Vorlix developers <vorlix@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of the torque-free rotation of a rigid body")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vorlix.github.io/)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Nothing links these, yet the program needs them: the Mesa GL driver, and Qt's own
+# Russian catalogue, loaded from QLibraryInfo::TranslationsPath under a ru locale.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri, qttranslations5-l10n")
+# dpkg-deb folds the first line as the synopsis, the rest as the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
+Vorlix integrates Euler's equations of a free rigid body in real time from its three
+principal moments of inertia and an initial angular velocity, and shows the turning
+body in an OpenGL view together with Poinsot's inertia ellipsoid and the traces the
+body axes draw on the unit sphere.
+.
+The body is a triangulated OBJ mesh or a textured sphere. Parameter sets are kept as
+named presets; the view exports as PNG and the traces as OBJ. The user interface is
+in English and Russian.")
+
+include(CPack)
