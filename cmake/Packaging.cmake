@@ -5,6 +5,7 @@ set(CPACK_PACKAGE_NAME vorlix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vorlix developers")
 set(CPACK_PACKAGE_CONTACT "Vorlix developers <vorlix@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of the torque-free rotation of a rigid body")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -15,12 +16,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vorlix.github.io/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Nothing links these, yet the program needs them: the Mesa GL driver, and Qt's own
 # Russian catalogue, loaded from QLibraryInfo::TranslationsPath under a ru locale.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri, qttranslations5-l10n")
-# dpkg-deb folds the first line as the synopsis, the rest as the extended description.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Vorlix integrates Euler's equations of a free rigid body in real time from its three
+# CPack puts the summary first as the synopsis; this is the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vorlix integrates Euler's equations of a free rigid body in real time from its three
 principal moments of inertia and an initial angular velocity, and shows the turning
 body in an OpenGL view together with Poinsot's inertia ellipsoid and the traces the
 body axes draw on the unit sphere.
