@@ -22,7 +22,7 @@ usr=$work/root/usr
 for f in bin/vorlix libexec/vorlix/vorlix share/vorlix/default.ini share/vorlix/cylinder.obj \
     share/vorlix/arrow.obj3 share/applications/io.github.vorlix.Vorlix.desktop \
     share/metainfo/io.github.vorlix.Vorlix.metainfo.xml share/man/man1/vorlix.1.gz \
-    share/icons/hicolor/32x32/apps/vorlix.png; do
+    share/icons/hicolor/32x32/apps/vorlix.png share/doc/vorlix/copyright; do
     [ -f "$usr/$f" ] || fail "$f not in the package"
 done
 gzip -t "$usr/share/man/man1/vorlix.1.gz"
