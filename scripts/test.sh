@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vorlix with its tests and runs them all (GUI tests in Xvfb with software GL).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing "${BUILD_PACKAGES[@]}" libbenchmark-dev clang libclang-rt-14-dev \
-    xvfb xauth imagemagick x11-utils dbus-daemon at-spi2-core python3-pyatspi
+    xvfb xauth imagemagick x11-utils dbus-daemon at-spi2-core python3-pyatspi \
+    dpkg-dev appstream desktop-file-utils man-db
 
 # The pure units once more with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # their readers fuzzed briefly.

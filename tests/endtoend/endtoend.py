@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end run of the installed program, driven through the accessibility bus.
 
 Installs the build into a temporary prefix, starts the installed launcher with a fresh
@@ -105,7 +106,8 @@ def main():
     subprocess.run(["cmake", "--install", BUILD_DIR, "--prefix", prefix], check=True,
                    stdout=subprocess.DEVNULL)
 
-    desktop_entry = open(os.path.join(prefix, "share/applications/vorlix.desktop")).read()
+    desktop_entry = open(os.path.join(
+        prefix, "share/applications/io.github.vorlix.Vorlix.desktop")).read()
     command = re.search(r"^Exec=(\S+)", desktop_entry, re.M).group(1)
     launcher = os.path.join(prefix, "bin", command)
     for name in ("cylinder.obj", "arrow.obj3", "default.ini"):
