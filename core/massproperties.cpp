@@ -27,7 +27,10 @@ std::vector<int> positionIds(const std::vector<float> &vertices)
     const std::size_t count = vertices.size() / 3;
     std::vector<std::pair<Position, int>> sorted(count);
     for (std::size_t i = 0; i < count; ++i) {
-        std::memcpy(sorted[i].first.data(), &vertices[3 * i], sizeof(Position));
+        // −0 and +0 are one coordinate: exporters write tiny values as "-0.000000".
+        const float position[3]
+            = { vertices[3 * i] + 0.0f, vertices[3 * i + 1] + 0.0f, vertices[3 * i + 2] + 0.0f };
+        std::memcpy(sorted[i].first.data(), position, sizeof position);
         sorted[i].second = int(i);
     }
     std::sort(sorted.begin(), sorted.end());
