@@ -226,6 +226,7 @@ MassProperties massProperties(const std::vector<float> &vertices, const std::vec
 
 PrincipalFrame principalFrame(const MassProperties &properties)
 {
+    // Symmetric, so the row-major array reads the same as Eigen's column-major layout.
     const Eigen::Matrix3d tensor = Eigen::Map<const Eigen::Matrix3d>(properties.inertia.data());
     const Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d> solver(tensor);
     const Eigen::Vector3d &moments = solver.eigenvalues(); // ascending
