@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "accuratestepper.h"
 #include "matrixcompare.h"
 #include "rigidbody.h"
 
@@ -6,10 +8,12 @@
 
 using vorlix::Matrix4;
 using vorlix::RigidBodyState;
+using vorlix::Stepper;
 using vorlix::Vector3;
 
 Q_DECLARE_METATYPE(Matrix4)
 Q_DECLARE_METATYPE(Vector3)
+Q_DECLARE_METATYPE(const Stepper *)
 
 namespace {
 
@@ -53,6 +57,7 @@ RigidBodyState bodyWith(
     Vector3 moments, Vector3 omega, Matrix4 orientation = vorlix::identityMatrix())
 {
     RigidBodyState state;
+    state.moments = moments;
     state.coefficients = vorlix::eulerCoefficients(moments.x, moments.y, moments.z);
     state.omega = omega;
     state.orientation = orientation;
@@ -79,6 +84,41 @@ double length(const Vector3 &v)
     return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
 }
 
+// One row per stepper, named after it, for tests whose physics holds for any scheme.
+void addStepperRows()
+{
+    QTest::addColumn<const Stepper *>("stepper");
+    for (const Stepper *stepper : { &vorlix::explicitEuler(), &vorlix::accurate() })
+        QTest::newRow(stepper->name()) << stepper;
+}
+
+// Descending Landen (arithmetic–geometric mean) sequence for parameter m, Abramowitz &
+// Stegun 16.4: gives K(m) = π / (2·a_N) and, by the way back, sn, cn and dn.
+struct Landen {
+    explicit Landen(double m)
+    {
+        double b = std::sqrt(1 - m);
+        c.push_back(std::sqrt(m));
+        a.push_back(1);
+        while (c.back() > 1e-15 * a.back()) {
+            c.push_back((a.back() - b) / 2);
+            b = std::sqrt(a.back() * b);
+            a.push_back(a.back() - c.back());
+        }
+    }
+    double completeK() const { return M_PI / (2 * a.back()); }
+    // (cn, sn, dn) of u.
+    Vector3 jacobi(double u) const
+    {
+        double phi = std::ldexp(a.back() * u, int(a.size()) - 1);
+        for (size_t j = a.size() - 1; j > 0; --j)
+            phi = (phi + std::asin(c[j] / a[j] * std::sin(phi))) / 2;
+        return { std::cos(phi), std::sin(phi),
+            std::sqrt(1 - c[0] * c[0] * std::pow(std::sin(phi), 2)) };
+    }
+    std::vector<double> a, c;
+};
+
 } // namespace
 
 class TestRigidBody : public QObject {
@@ -94,15 +134,26 @@ private slots:
     void oneSubStep_data();
     void oneSubStep();
     void tickAboutY();
+    void equalMomentsKeepOmega_data() { addStepperRows(); }
     void equalMomentsKeepOmega();
     void singleAxisSpinIsSteady_data();
     void singleAxisSpinIsSteady();
     void noSubSteps_data();
     void noSubSteps();
+    void longRunStaysOrthonormal_data() { addStepperRows(); }
     void longRunStaysOrthonormal();
+    void shortRunConservesInvariants_data() { addStepperRows(); }
     void shortRunConservesInvariants();
     void zeroMomentsPropagateNonFinite_data();
     void zeroMomentsPropagateNonFinite();
+    void flipIntervalMatchesClosedForm_data();
+    void flipIntervalMatchesClosedForm();
+    void flipKeepsInvariants_data();
+    void flipKeepsInvariants();
+    void orderOfConvergence_data();
+    void orderOfConvergence();
+    void symmetricTopPrecesses_data();
+    void symmetricTopPrecesses();
 };
 
 void TestRigidBody::eulerCoefficients_data()
@@ -225,15 +276,16 @@ void TestRigidBody::tickAboutY()
 
 void TestRigidBody::equalMomentsKeepOmega()
 {
+    QFETCH(const Stepper *, stepper);
     const Vector3 omega { 0.3, -1.2, 0.7 };
     RigidBodyState body = bodyWith({ 2, 2, 2 }, omega);
     const RigidBodyState firstStep = [&] {
         RigidBodyState once = body;
-        vorlix::integrateFrame(once, 0.001, 1);
+        vorlix::integrateFrame(once, 0.001, 1, *stepper);
         return once;
     }();
 
-    vorlix::integrateFrame(body, 0.1, 100);
+    vorlix::integrateFrame(body, 0.1, 100, *stepper);
 
     QCOMPARE(body.omega.x, omega.x);
     QCOMPARE(body.omega.y, omega.y);
@@ -248,16 +300,20 @@ void TestRigidBody::equalMomentsKeepOmega()
 void TestRigidBody::singleAxisSpinIsSteady_data()
 {
     QTest::addColumn<Vector3>("omega");
-    QTest::newRow("about x") << Vector3 { 2, 0, 0 };
-    QTest::newRow("about y") << Vector3 { 0, -0.5, 0 };
-    QTest::newRow("about z") << Vector3 { 0, 0, 3 };
+    QTest::addColumn<const Stepper *>("stepper");
+    for (const Stepper *stepper : { &vorlix::explicitEuler(), &vorlix::accurate() }) {
+        QTest::addRow("about x, %s", stepper->name()) << Vector3 { 2, 0, 0 } << stepper;
+        QTest::addRow("about y, %s", stepper->name()) << Vector3 { 0, -0.5, 0 } << stepper;
+        QTest::addRow("about z, %s", stepper->name()) << Vector3 { 0, 0, 3 } << stepper;
+    }
 }
 
 void TestRigidBody::singleAxisSpinIsSteady()
 {
     QFETCH(Vector3, omega);
+    QFETCH(const Stepper *, stepper);
     RigidBodyState body = bodyWith({ 1, 2, 3 }, omega);
-    vorlix::integrateFrame(body, 0.05, 500);
+    vorlix::integrateFrame(body, 0.05, 500, *stepper);
 
     QCOMPARE(body.lastIncrement.x, 0.0);
     QCOMPARE(body.lastIncrement.y, 0.0);
@@ -310,9 +366,10 @@ void TestRigidBody::longRunStaysOrthonormal()
     // same turn shrinks the turned plane by cos² of the step angle each time, and turns
     // rounded to single precision (as on a float matrix stack) drift by about 1e-10 a
     // step: either leaves an error near 1e-4 after this run.
+    QFETCH(const Stepper *, stepper);
     RigidBodyState body = bodyWith({ 1, 2, 3 }, { 1.0, 0.5, 2.0 });
     for (int tick = 0; tick < 1000; ++tick)
-        vorlix::integrateFrame(body, 0.005, 1000);
+        vorlix::integrateFrame(body, 0.005, 1000, *stepper);
 
     const double error = vorlix::orthonormalityError(body.orientation);
     QVERIFY2(error < 1e-9, QByteArray::number(error, 'g', 6));
@@ -326,13 +383,14 @@ void TestRigidBody::shortRunConservesInvariants()
     // grows by O(h²) a step, O(h) = 1e-5 relative over the run. The world-frame direction
     // of L drifts by O(h) as well, but only if the body is turned about its own axes: a turn
     // about the world axes moves L by O(1). Tolerances are ten times the expected drift.
+    QFETCH(const Stepper *, stepper);
     const Vector3 moments { 1, 2, 3 };
     RigidBodyState body = bodyWith(moments, { 1.0, 0.5, 2.0 }, tiltedOrientation());
     const double energy = kineticEnergy(moments, body.omega);
     const Vector3 momentum = worldAngularMomentum(moments, body);
 
     for (int tick = 0; tick < 100; ++tick)
-        vorlix::integrateFrame(body, 0.01, 1000);
+        vorlix::integrateFrame(body, 0.01, 1000, *stepper);
 
     const Vector3 momentumAfter = worldAngularMomentum(moments, body);
     const double relativeEnergyDrift
@@ -351,24 +409,139 @@ void TestRigidBody::shortRunConservesInvariants()
 void TestRigidBody::zeroMomentsPropagateNonFinite_data()
 {
     QTest::addColumn<Vector3>("moments");
-    QTest::newRow("Ix zero") << Vector3 { 0, 2, 3 };
-    QTest::newRow("Iy zero, Ix equal Iz") << Vector3 { 1, 0, 1 };
-    QTest::newRow("Iz zero") << Vector3 { 1, 2, 0 };
-    QTest::newRow("all zero") << Vector3 { 0, 0, 0 };
+    QTest::addColumn<const Stepper *>("stepper");
+    for (const Stepper *stepper : { &vorlix::explicitEuler(), &vorlix::accurate() }) {
+        QTest::addRow("Ix zero, %s", stepper->name()) << Vector3 { 0, 2, 3 } << stepper;
+        QTest::addRow("Iy zero, Ix equal Iz, %s", stepper->name())
+            << Vector3 { 1, 0, 1 } << stepper;
+        QTest::addRow("Iz zero, %s", stepper->name()) << Vector3 { 1, 2, 0 } << stepper;
+        QTest::addRow("all zero, %s", stepper->name()) << Vector3 { 0, 0, 0 } << stepper;
+    }
 }
 
 void TestRigidBody::zeroMomentsPropagateNonFinite()
 {
     QFETCH(Vector3, moments);
+    QFETCH(const Stepper *, stepper);
     const Vector3 c = vorlix::eulerCoefficients(moments.x, moments.y, moments.z);
     QVERIFY(!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z));
 
     RigidBodyState body = bodyWith(moments, { 1, 1, 1 });
-    vorlix::integrateFrame(body, 0.005, 10);
+    vorlix::integrateFrame(body, 0.005, 10, *stepper);
 
     QVERIFY(!std::isfinite(body.omega.x) || !std::isfinite(body.omega.y)
         || !std::isfinite(body.omega.z));
     QVERIFY(!allFinite(body.orientation));
+}
+
+void TestRigidBody::flipIntervalMatchesClosedForm_data()
+{
+    QTest::addColumn<double>("h");
+    QTest::newRow("iterPerFrame 10") << 5e-4;
+    QTest::newRow("iterPerFrame 100") << 5e-5;
+}
+
+void TestRigidBody::flipIntervalMatchesClosedForm()
+{
+    // The flip preset near the separatrix: ωy ∝ sn(λt, k) flips sign every 2K(k)/λ with
+    // λ² = (Iz − Iy)(L² − 2T·Ix)/(Ix·Iy·Iz), k² = (Iy − Ix)(2T·Iz − L²)/((Iz − Iy)(L² − 2T·Ix))
+    // (Landau & Lifshitz, Mechanics, §37). Crossings are placed between sub-steps linearly.
+    QFETCH(double, h);
+    const Vector3 i { 1, 2, 3 };
+    RigidBodyState body = bodyWith(i, { 0.05, 4, 0.05 });
+    const double twiceT = 2 * kineticEnergy(i, body.omega);
+    const double lSquared = 4 * 4 * 4 + 0.05 * 0.05 + 0.15 * 0.15;
+    const double lambda = std::sqrt((i.z - i.y) * (lSquared - twiceT * i.x) / (i.x * i.y * i.z));
+    const double interval = 2 / lambda
+        * Landen(
+            (i.y - i.x) * (twiceT * i.z - lSquared) / ((i.z - i.y) * (lSquared - twiceT * i.x)))
+              .completeK();
+    std::vector<double> crossings;
+    for (long n = 0; crossings.size() < 3; ++n) {
+        const double before = body.omega.y;
+        vorlix::integrateFrame(body, h, 1, vorlix::accurate());
+        if ((before < 0) != (body.omega.y < 0))
+            crossings.push_back((n + before / (before - body.omega.y)) * h);
+    }
+    COMPARE_NEAR((crossings[1] - crossings[0]) / interval, 1.0, 1e-6);
+    COMPARE_NEAR((crossings[2] - crossings[1]) / interval, 1.0, 1e-6);
+}
+
+void TestRigidBody::flipKeepsInvariants_data()
+{
+    QTest::addColumn<double>("speed");
+    QTest::addColumn<int>("iterPerFrame");
+    QTest::newRow("speed 1, iterPerFrame 10") << 1.0 << 10;
+    QTest::newRow("speed 30, iterPerFrame 1, 0.6 rad a step") << 30.0 << 1;
+}
+
+void TestRigidBody::flipKeepsInvariants()
+{
+    // Ten simulated seconds of the flip preset: the body's L and T, and L in space, which
+    // only stays put if the orientation turns consistently with ω.
+    QFETCH(double, speed);
+    QFETCH(int, iterPerFrame);
+    const Vector3 i { 1, 2, 3 };
+    RigidBodyState body = bodyWith(i, speed * Vector3 { 0.05, 4, 0.05 }, tiltedOrientation());
+    const double energy = kineticEnergy(i, body.omega);
+    const Vector3 momentum = worldAngularMomentum(i, body);
+    for (int tick = 0; tick < 2000; ++tick)
+        vorlix::integrateFrame(body, 0.005, iterPerFrame, vorlix::accurate());
+    const Vector3 after = worldAngularMomentum(i, body);
+    COMPARE_NEAR(kineticEnergy(i, body.omega) / energy, 1.0, 1e-9);
+    COMPARE_NEAR(length(after) / length(momentum), 1.0, 1e-9);
+    COMPARE_NEAR(length(vorlix::cross(after, momentum)) / dot(after, momentum), 0.0, 1e-8);
+}
+
+void TestRigidBody::orderOfConvergence_data()
+{
+    QTest::addColumn<const Stepper *>("stepper");
+    QTest::addColumn<double>("h");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("Explicit Euler, first order") << &vorlix::explicitEuler() << 1e-3 << 2.0;
+    QTest::newRow("Accurate, fourth order") << &vorlix::accurate() << 0.01 << 16.0;
+}
+
+void TestRigidBody::orderOfConvergence()
+{
+    // I = (1, 2, 3) from ω = (1, 0, 1): ω(t) = (cn t, sn t, dn t) with k² = 1/3, which
+    // satisfies Euler's equations (cn' = −sn·dn, sn' = cn·dn, dn' = −k²·sn·cn). Halving h
+    // divides the error at t = 2 by 2^order.
+    QFETCH(const Stepper *, stepper);
+    QFETCH(double, h);
+    QFETCH(double, ratio);
+    const Vector3 exact = Landen(1.0 / 3).jacobi(2.0);
+    double error[2];
+    for (int halving = 0; halving < 2; ++halving) {
+        RigidBodyState body = bodyWith({ 1, 2, 3 }, { 1, 0, 1 });
+        vorlix::integrateFrame(body, 2.0, int(std::lround(2 / h)) << halving, *stepper);
+        error[halving] = length(body.omega - exact);
+    }
+    COMPARE_NEAR(error[0] / error[1], ratio, 0.1 * ratio);
+}
+
+void TestRigidBody::symmetricTopPrecesses_data()
+{
+    QTest::addColumn<const Stepper *>("stepper");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("Explicit Euler, first order") << &vorlix::explicitEuler() << 1e-3;
+    QTest::newRow("Accurate") << &vorlix::accurate() << 1e-12;
+}
+
+void TestRigidBody::symmetricTopPrecesses()
+{
+    // Ix = Iy: the body turns about the fixed L at |L|/Ix and meanwhile about its symmetry
+    // axis at (1/Iz − 1/Ix)·Lz, O(t) = O₀·R(L, |L|·t/Ix)·Rz((1/Iz − 1/Ix)·Lz·t).
+    QFETCH(const Stepper *, stepper);
+    QFETCH(double, tolerance);
+    RigidBodyState body = bodyWith({ 1, 1, 2 }, { 1.0, 0.5, 2.0 }, tiltedOrientation());
+    vorlix::integrateFrame(body, 1.0, 100000, *stepper);
+    const Vector3 l { 1.0, 0.5, 4.0 };
+    const Matrix4 expected = vorlix::multiply(
+        vorlix::multiply(tiltedOrientation(), vorlix::rotation(length(l) * 180 / M_PI, 1, 0.5, 4)),
+        vorlix::rotation(-0.5 * 4 * 180 / M_PI, 0, 0, 1));
+    for (int e = 0; e < 16; ++e)
+        COMPARE_NEAR(body.orientation[e], expected[e], tolerance);
 }
 
 QTEST_APPLESS_MAIN(TestRigidBody)
