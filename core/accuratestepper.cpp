@@ -30,8 +30,9 @@ namespace vorlix {
 namespace {
 
 // Largest turn of L about a split axis in one internal step, in radians. Chosen by
-// measurement: it keeps the relative energy error of the flip body below 1e-11 at a turn
-// of 0.6 rad per step, and steps of the start-up time base never need cutting.
+// measurement: at 0.6 rad per step (flip preset, Speed 30, one sub-step a tick) the
+// relative energy error stays below 1e-10 before the projection below, and sub-steps of
+// the start-up time base are never cut.
 constexpr double maxPieceTurn = 0.02;
 // Bounds the cutting for absurd inputs; a NaN bound cuts nothing.
 constexpr double maxPieces = 1 << 20;
