@@ -130,7 +130,7 @@ struct Drift {
 };
 
 // The largest relative change of T and |L|, and the largest angle of L in space from its
-// start, sampled every tick; stops when the state is no longer finite.
+// start, sampled every tick; stops once the state is not finite or not a rotation.
 Drift tenMinutes(const vorlix::Stepper &stepper, double speed, int iterPerFrame)
 {
     vorlix::RigidBodyState body = flipBody(speed);
@@ -239,8 +239,7 @@ void printSideBySide()
             for (int iterPerFrame : { 1, 10, 100, 1000 }) {
                 const Drift d = tenMinutes(*stepper, speed, iterPerFrame);
                 std::printf("%-15s %5g %5d %12.3g %12.3g %14.3g%s\n", stepper->name(), speed,
-                    iterPerFrame, d.energy, d.length, d.direction,
-                    d.finite ? "" : "  diverged (not finite)");
+                    iterPerFrame, d.energy, d.length, d.direction, d.finite ? "" : "  diverged");
                 std::fflush(stdout);
             }
     std::printf("\nflip interval at speed 1, closed form 2K(k)/lambda = %.12g s:\n",
