@@ -34,8 +34,9 @@ namespace {
 // relative energy error stays below 1e-10 before the projection below, and sub-steps of
 // the start-up time base are never cut.
 constexpr double maxPieceTurn = 0.02;
-// Bounds the cutting for absurd inputs; a NaN bound cuts nothing.
-constexpr double maxPieces = 1 << 20;
+// Bounds the cutting, and so the time a frame takes, for absurd inputs (a turn of 20 rad a
+// step); a NaN bound cuts nothing.
+constexpr double maxPieces = 1 << 10;
 
 const double cubeRootOfTwo = std::cbrt(2.0);
 const double outerWeight = 1 / (2 - cubeRootOfTwo);
