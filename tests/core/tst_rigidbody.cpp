@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "accuratestepper.h"
 #include "matrixcompare.h"
 #include "rigidbody.h"
 
@@ -6,10 +8,12 @@
 
 using vorlix::Matrix4;
 using vorlix::RigidBodyState;
+using vorlix::Stepper;
 using vorlix::Vector3;
 
 Q_DECLARE_METATYPE(Matrix4)
 Q_DECLARE_METATYPE(Vector3)
+Q_DECLARE_METATYPE(const Stepper *)
 
 namespace {
 
@@ -53,6 +57,7 @@ RigidBodyState bodyWith(
     Vector3 moments, Vector3 omega, Matrix4 orientation = vorlix::identityMatrix())
 {
     RigidBodyState state;
+    state.moments = moments;
     state.coefficients = vorlix::eulerCoefficients(moments.x, moments.y, moments.z);
     state.omega = omega;
     state.orientation = orientation;
@@ -79,6 +84,29 @@ double length(const Vector3 &v)
     return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
 }
 
+void addStepperRows()
+{
+    QTest::addColumn<const Stepper *>("stepper");
+    for (const Stepper *stepper : { &vorlix::explicitEuler(), &vorlix::accurate() })
+        QTest::newRow(stepper->name()) << stepper;
+}
+
+// Jacobi's (cn, sn, dn)(u | m) and K(m) by the AGM (Abramowitz & Stegun 16.4).
+Vector3 jacobi(double u, double m, double *completeK = nullptr)
+{
+    std::vector<double> a { 1 }, c { std::sqrt(m) };
+    for (double b = std::sqrt(1 - m); c.back() > 1e-15 * a.back(); b = std::sqrt(a.end()[-2] * b)) {
+        c.push_back((a.back() - b) / 2);
+        a.push_back(a.back() - c.back());
+    }
+    if (completeK)
+        *completeK = M_PI / (2 * a.back());
+    double phi = std::ldexp(a.back() * u, int(a.size()) - 1);
+    for (size_t j = a.size() - 1; j > 0; --j)
+        phi = (phi + std::asin(c[j] / a[j] * std::sin(phi))) / 2;
+    return { std::cos(phi), std::sin(phi), std::sqrt(1 - m * std::pow(std::sin(phi), 2)) };
+}
+
 } // namespace
 
 class TestRigidBody : public QObject {
@@ -94,15 +122,24 @@ private slots:
     void oneSubStep_data();
     void oneSubStep();
     void tickAboutY();
+    void equalMomentsKeepOmega_data() { addStepperRows(); }
     void equalMomentsKeepOmega();
     void singleAxisSpinIsSteady_data();
     void singleAxisSpinIsSteady();
     void noSubSteps_data();
     void noSubSteps();
+    void longRunStaysOrthonormal_data() { addStepperRows(); }
     void longRunStaysOrthonormal();
+    void shortRunConservesInvariants_data() { addStepperRows(); }
     void shortRunConservesInvariants();
     void zeroMomentsPropagateNonFinite_data();
     void zeroMomentsPropagateNonFinite();
+    void flipIntervalMatchesClosedForm_data();
+    void flipIntervalMatchesClosedForm();
+    void orderOfConvergence_data();
+    void orderOfConvergence();
+    void symmetricTopPrecesses_data();
+    void symmetricTopPrecesses();
 };
 
 void TestRigidBody::eulerCoefficients_data()
@@ -225,15 +262,16 @@ void TestRigidBody::tickAboutY()
 
 void TestRigidBody::equalMomentsKeepOmega()
 {
+    QFETCH(const Stepper *, stepper);
     const Vector3 omega { 0.3, -1.2, 0.7 };
     RigidBodyState body = bodyWith({ 2, 2, 2 }, omega);
     const RigidBodyState firstStep = [&] {
         RigidBodyState once = body;
-        vorlix::integrateFrame(once, 0.001, 1);
+        vorlix::integrateFrame(once, 0.001, 1, *stepper);
         return once;
     }();
 
-    vorlix::integrateFrame(body, 0.1, 100);
+    vorlix::integrateFrame(body, 0.1, 100, *stepper);
 
     QCOMPARE(body.omega.x, omega.x);
     QCOMPARE(body.omega.y, omega.y);
@@ -248,16 +286,20 @@ void TestRigidBody::equalMomentsKeepOmega()
 void TestRigidBody::singleAxisSpinIsSteady_data()
 {
     QTest::addColumn<Vector3>("omega");
-    QTest::newRow("about x") << Vector3 { 2, 0, 0 };
-    QTest::newRow("about y") << Vector3 { 0, -0.5, 0 };
-    QTest::newRow("about z") << Vector3 { 0, 0, 3 };
+    QTest::addColumn<const Stepper *>("stepper");
+    for (const Stepper *stepper : { &vorlix::explicitEuler(), &vorlix::accurate() }) {
+        QTest::addRow("about x, %s", stepper->name()) << Vector3 { 2, 0, 0 } << stepper;
+        QTest::addRow("about y, %s", stepper->name()) << Vector3 { 0, -0.5, 0 } << stepper;
+        QTest::addRow("about z, %s", stepper->name()) << Vector3 { 0, 0, 3 } << stepper;
+    }
 }
 
 void TestRigidBody::singleAxisSpinIsSteady()
 {
     QFETCH(Vector3, omega);
+    QFETCH(const Stepper *, stepper);
     RigidBodyState body = bodyWith({ 1, 2, 3 }, omega);
-    vorlix::integrateFrame(body, 0.05, 500);
+    vorlix::integrateFrame(body, 0.05, 500, *stepper);
 
     QCOMPARE(body.lastIncrement.x, 0.0);
     QCOMPARE(body.lastIncrement.y, 0.0);
@@ -310,9 +352,10 @@ void TestRigidBody::longRunStaysOrthonormal()
     // same turn shrinks the turned plane by cos² of the step angle each time, and turns
     // rounded to single precision (as on a float matrix stack) drift by about 1e-10 a
     // step: either leaves an error near 1e-4 after this run.
+    QFETCH(const Stepper *, stepper);
     RigidBodyState body = bodyWith({ 1, 2, 3 }, { 1.0, 0.5, 2.0 });
     for (int tick = 0; tick < 1000; ++tick)
-        vorlix::integrateFrame(body, 0.005, 1000);
+        vorlix::integrateFrame(body, 0.005, 1000, *stepper);
 
     const double error = vorlix::orthonormalityError(body.orientation);
     QVERIFY2(error < 1e-9, QByteArray::number(error, 'g', 6));
@@ -326,13 +369,14 @@ void TestRigidBody::shortRunConservesInvariants()
     // grows by O(h²) a step, O(h) = 1e-5 relative over the run. The world-frame direction
     // of L drifts by O(h) as well, but only if the body is turned about its own axes: a turn
     // about the world axes moves L by O(1). Tolerances are ten times the expected drift.
+    QFETCH(const Stepper *, stepper);
     const Vector3 moments { 1, 2, 3 };
     RigidBodyState body = bodyWith(moments, { 1.0, 0.5, 2.0 }, tiltedOrientation());
     const double energy = kineticEnergy(moments, body.omega);
     const Vector3 momentum = worldAngularMomentum(moments, body);
 
     for (int tick = 0; tick < 100; ++tick)
-        vorlix::integrateFrame(body, 0.01, 1000);
+        vorlix::integrateFrame(body, 0.01, 1000, *stepper);
 
     const Vector3 momentumAfter = worldAngularMomentum(moments, body);
     const double relativeEnergyDrift
@@ -351,24 +395,114 @@ void TestRigidBody::shortRunConservesInvariants()
 void TestRigidBody::zeroMomentsPropagateNonFinite_data()
 {
     QTest::addColumn<Vector3>("moments");
-    QTest::newRow("Ix zero") << Vector3 { 0, 2, 3 };
-    QTest::newRow("Iy zero, Ix equal Iz") << Vector3 { 1, 0, 1 };
-    QTest::newRow("Iz zero") << Vector3 { 1, 2, 0 };
-    QTest::newRow("all zero") << Vector3 { 0, 0, 0 };
+    QTest::addColumn<const Stepper *>("stepper");
+    for (const Stepper *stepper : { &vorlix::explicitEuler(), &vorlix::accurate() }) {
+        QTest::addRow("Ix zero, %s", stepper->name()) << Vector3 { 0, 2, 3 } << stepper;
+        QTest::addRow("Iy zero, Ix = Iz, %s", stepper->name()) << Vector3 { 1, 0, 1 } << stepper;
+        QTest::addRow("Iz zero, %s", stepper->name()) << Vector3 { 1, 2, 0 } << stepper;
+        QTest::addRow("all zero, %s", stepper->name()) << Vector3 { 0, 0, 0 } << stepper;
+    }
 }
 
 void TestRigidBody::zeroMomentsPropagateNonFinite()
 {
     QFETCH(Vector3, moments);
+    QFETCH(const Stepper *, stepper);
     const Vector3 c = vorlix::eulerCoefficients(moments.x, moments.y, moments.z);
     QVERIFY(!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z));
 
     RigidBodyState body = bodyWith(moments, { 1, 1, 1 });
-    vorlix::integrateFrame(body, 0.005, 10);
+    vorlix::integrateFrame(body, 0.005, 10, *stepper);
 
     QVERIFY(!std::isfinite(body.omega.x) || !std::isfinite(body.omega.y)
         || !std::isfinite(body.omega.z));
     QVERIFY(!allFinite(body.orientation));
+}
+
+void TestRigidBody::flipIntervalMatchesClosedForm_data()
+{
+    QTest::addColumn<double>("h");
+    QTest::newRow("iterPerFrame 10") << 5e-4;
+    QTest::newRow("iterPerFrame 100") << 5e-5;
+}
+
+void TestRigidBody::flipIntervalMatchesClosedForm()
+{
+    // The flip preset: ωy ∝ sn(λt, k) changes sign every 2K(k)/λ, λ² = (Iz − Iy)(L² − 2T·Ix)
+    // /(Ix·Iy·Iz), k² = (Iy − Ix)(2T·Iz − L²)/((Iz − Iy)(L² − 2T·Ix)) (Landau & Lifshitz,
+    // Mechanics, §37). L in space stays put only if the orientation turns consistently.
+    QFETCH(double, h);
+    const Vector3 i { 1, 2, 3 };
+    RigidBodyState body = bodyWith(i, { 0.05, 4, 0.05 }, tiltedOrientation());
+    const double twiceT = 2 * kineticEnergy(i, body.omega);
+    const Vector3 momentum = worldAngularMomentum(i, body);
+    const double lSquared = dot(momentum, momentum), k0 = lSquared - twiceT * i.x;
+    double interval;
+    jacobi(0, (i.y - i.x) * (twiceT * i.z - lSquared) / ((i.z - i.y) * k0), &interval);
+    interval *= 2 / std::sqrt((i.z - i.y) * k0 / (i.x * i.y * i.z));
+    std::vector<double> crossings;
+    for (long n = 0; crossings.size() < 3; ++n) {
+        const double before = body.omega.y;
+        vorlix::integrateFrame(body, h, 1, vorlix::accurate());
+        if ((before < 0) != (body.omega.y < 0))
+            crossings.push_back((n + before / (before - body.omega.y)) * h);
+    }
+    COMPARE_NEAR((crossings[1] - crossings[0]) / interval, 1.0, 1e-6);
+    COMPARE_NEAR((crossings[2] - crossings[1]) / interval, 1.0, 1e-6);
+    const Vector3 after = worldAngularMomentum(i, body);
+    COMPARE_NEAR(kineticEnergy(i, body.omega), twiceT / 2, 1e-9 * twiceT);
+    COMPARE_NEAR(dot(after, after) / lSquared, 1.0, 1e-9);
+    COMPARE_NEAR(length(vorlix::cross(after, momentum)) / lSquared, 0.0, 1e-8);
+}
+
+void TestRigidBody::orderOfConvergence_data()
+{
+    QTest::addColumn<const Stepper *>("stepper");
+    QTest::addColumn<double>("h");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("Explicit Euler, first order") << &vorlix::explicitEuler() << 1e-3 << 2.0;
+    QTest::newRow("Accurate, fourth order") << &vorlix::accurate() << 0.01 << 16.0;
+}
+
+void TestRigidBody::orderOfConvergence()
+{
+    // I = (1, 2, 3), ω(0) = (1, 0, 1): ω(t) = (cn, sn, dn)(t | 1/3) solves Euler's equations
+    // (cn' = −sn·dn, sn' = cn·dn, dn' = −sn·cn/3). Halving h divides the error by 2^order.
+    QFETCH(const Stepper *, stepper);
+    QFETCH(double, h);
+    QFETCH(double, ratio);
+    const Vector3 exact = jacobi(2.0, 1.0 / 3);
+    double error[2];
+    for (int halving = 0; halving < 2; ++halving) {
+        RigidBodyState body = bodyWith({ 1, 2, 3 }, { 1, 0, 1 });
+        vorlix::integrateFrame(body, 2.0, int(std::lround(2 / h)) << halving, *stepper);
+        error[halving] = length(body.omega - exact);
+    }
+    COMPARE_NEAR(error[0] / error[1], ratio, 0.1 * ratio);
+}
+
+void TestRigidBody::symmetricTopPrecesses_data()
+{
+    QTest::addColumn<const Stepper *>("stepper");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("Explicit Euler, first order") << &vorlix::explicitEuler() << 1e-3;
+    QTest::newRow("Accurate") << &vorlix::accurate() << 1e-12;
+}
+
+void TestRigidBody::symmetricTopPrecesses()
+{
+    // Ix = Iy: the body turns about the fixed L at |L|/Ix and meanwhile about its symmetry
+    // axis at (1/Iz − 1/Ix)·Lz, O(t) = O₀·R(L, |L|·t/Ix)·Rz((1/Iz − 1/Ix)·Lz·t); L = (1, ½, 4).
+    QFETCH(const Stepper *, stepper);
+    QFETCH(double, tolerance);
+    RigidBodyState body = bodyWith({ 1, 1, 2 }, { 1.0, 0.5, 2.0 }, tiltedOrientation());
+    vorlix::integrateFrame(body, 1.0, 100000, *stepper);
+    const Matrix4 expected
+        = vorlix::multiply(vorlix::multiply(tiltedOrientation(),
+                               vorlix::rotation(std::sqrt(17.25) * 180 / M_PI, 1, 0.5, 4)),
+            vorlix::rotation(-0.5 * 4 * 180 / M_PI, 0, 0, 1));
+    for (int e = 0; e < 16; ++e)
+        COMPARE_NEAR(body.orientation[e], expected[e], tolerance);
 }
 
 QTEST_APPLESS_MAIN(TestRigidBody)
