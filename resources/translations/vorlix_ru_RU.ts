@@ -318,6 +318,37 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>PhysicsDock</name>
+    <message>
+        <source>t, s</source>
+        <translation>t, с</translation>
+    </message>
+    <message>
+        <source>ω, rad/s</source>
+        <translation>ω, рад/с</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 с</translation>
+    </message>
+    <message>
+        <source>T = %1</source>
+        <translation>T = %1</translation>
+    </message>
+    <message>
+        <source>|L| = %1</source>
+        <translation>|L| = %1</translation>
+    </message>
+    <message>
+        <source>ΔT/T = %1, Δ|L|/|L| = %2</source>
+        <translation>ΔT/T = %1, Δ|L|/|L| = %2</translation>
+    </message>
+    <message>
+        <source>h = %1 s, |ω|·h = %2°</source>
+        <translation>h = %1 с, |ω|·h = %2°</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
