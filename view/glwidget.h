@@ -107,7 +107,15 @@ private slots:
     void rotate();
 
 private:
-    void recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour);
+    /// Folds the one-shot turns and resets into the orientation and view matrices.
+    void applyPendingTurns();
+    /// Appends this instant's point to every path that follows the body.
+    void recordFrame();
+    /// Draws what has been recorded; records nothing, so it may run once per tile.
+    void drawScene();
+    void recordTracePoint(double *buffer, int &writeIndex, int column);
+    void drawTraces();
+    void drawTrace(const double *buffer, int writeIndex, const float *colour);
     bool listsCreated = false;
 
     // Bodies: a warning shown inside initializeGL would run an event loop that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
 #include <new>
@@ -40,27 +41,40 @@ void GLWidget::freeMemoryOfDrawLines()
     freeMemoryOfDrawZLines();
 }
 
-void GLWidget::recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour)
+void GLWidget::recordTracePoint(double *buffer, int &writeIndex, int column)
+{
+    // A full buffer keeps its points and is still drawn; it just stops growing.
+    if (!buffer || tracePointCount(writeIndex) >= traceCapacity)
+        return;
+    // The negative end of the body axis, at distance 1 from the centre.
+    buffer[writeIndex - 2] = -orientationMatrix[column * 4];
+    buffer[writeIndex - 1] = -orientationMatrix[column * 4 + 1];
+    buffer[writeIndex] = -orientationMatrix[column * 4 + 2];
+    writeIndex += 3;
+}
+
+void GLWidget::drawTraces()
+{
+    static const float red[3] = { 1.0f, 0.3f, 0.3f };
+    static const float green[3] = { 0.3f, 1.0f, 0.3f };
+    static const float blue[3] = { 0.3f, 0.3f, 1.0f };
+    if (drawXLines)
+        drawTrace(xLines, xLinesIndex, red);
+    if (drawYLines)
+        drawTrace(yLines, yLinesIndex, green);
+    if (drawZLines)
+        drawTrace(zLines, zLinesIndex, blue);
+}
+
+void GLWidget::drawTrace(const double *buffer, int writeIndex, const float *colour)
 {
     if (!buffer)
         return;
-    // A full buffer keeps its points and is still drawn; it just stops growing.
-    const bool full = tracePointCount(writeIndex) >= traceCapacity;
-    if (!full) {
-        // The negative end of the body axis, at distance 1 from the centre.
-        buffer[writeIndex - 2] = -orientationMatrix[column * 4];
-        buffer[writeIndex - 1] = -orientationMatrix[column * 4 + 1];
-        buffer[writeIndex] = -orientationMatrix[column * 4 + 2];
-    }
     glColor3f(colour[0], colour[1], colour[2]);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_VERTEX_ARRAY);
     // Each point is also its own normal: the line is lit like a curve on the unit sphere.
     glNormalPointer(GL_DOUBLE, 0, buffer);
     glVertexPointer(3, GL_DOUBLE, 0, buffer);
-    glPushMatrix();
-    glDrawArrays(GL_LINE_STRIP, 0, tracePointCount(writeIndex) + (full ? 0 : 1));
-    glPopMatrix();
-    if (!full)
-        writeIndex += 3;
+    glDrawArrays(GL_LINE_STRIP, 0, tracePointCount(writeIndex));
 }
