@@ -74,6 +74,7 @@ GLWidget::~GLWidget()
         // belongs to the context's cache, which frees it with the context.
         for (GLuint list : { bodyList, arrowList, ellipsoidList })
             glDeleteLists(list, 1);
+        traceLayer.release();
     }
     delete[] xLines;
     delete[] yLines;

@@ -93,13 +93,16 @@ QImage GLWidget::renderSquareImage(int side, int tileSide)
     for (int y0 = 0; y0 < side; y0 += tile) {
         for (int x0 = 0; x0 < side; x0 += tile) {
             projectOntoTile(side, tile, x0, y0);
-            drawScene();
+            drawScene(false);
             readTile(image, x0, y0, std::min(tile, side - x0), std::min(tile, side - y0));
         }
     }
 
     restoreProjection();
     buffer.release();
-    resizeGL(width(), height());
+    // In device pixels, as Qt itself hands the size to resizeGL: on a scaled display the
+    // widget's own size would leave the view drawn into a corner of its framebuffer.
+    const qreal ratio = devicePixelRatioF();
+    resizeGL(int(width() * ratio), int(height() * ratio));
     return image;
 }

@@ -39,13 +39,14 @@ void GLWidget::resizeGL(int w, int h)
 {
     const vorlix::Viewport v = vorlix::squareViewport(w, h);
     glViewport(v.x, v.y, v.side, v.side);
+    framebufferSize = QSize(w, h);
 }
 
 void GLWidget::paintGL()
 {
     applyPendingTurns();
     recordFrame();
-    drawScene();
+    drawScene(incrementalTraces);
 }
 
 void GLWidget::applyPendingTurns()
@@ -89,7 +90,7 @@ void GLWidget::recordFrame()
         recordTracePoint(zLines, zLinesIndex, 2);
 }
 
-void GLWidget::drawScene()
+void GLWidget::drawScene(bool throughTraceLayer)
 {
     glLoadIdentity();
     glPushMatrix();
@@ -97,7 +98,7 @@ void GLWidget::drawScene()
     glMultMatrixd(viewMatrix.data());
 
     if (drawLines)
-        drawTraces();
+        drawTraces(throughTraceLayer);
 
     glMultMatrixd(orientationMatrix.data());
     drawObject(bodyList);

@@ -11,8 +11,9 @@ double *GLWidget::newTraceBuffer()
 }
 
 namespace {
-void renewTrace(double *&buffer, int &writeIndex)
+void renewTrace(double *&buffer, int &writeIndex, int &generation)
 {
+    ++generation;
     writeIndex = 2;
     delete[] buffer;
     buffer = GLWidget::newTraceBuffer();
@@ -21,17 +22,17 @@ void renewTrace(double *&buffer, int &writeIndex)
 
 void GLWidget::freeMemoryOfDrawXLines()
 {
-    renewTrace(xLines, xLinesIndex);
+    renewTrace(xLines, xLinesIndex, traceGenerations[0]);
 }
 
 void GLWidget::freeMemoryOfDrawYLines()
 {
-    renewTrace(yLines, yLinesIndex);
+    renewTrace(yLines, yLinesIndex, traceGenerations[1]);
 }
 
 void GLWidget::freeMemoryOfDrawZLines()
 {
-    renewTrace(zLines, zLinesIndex);
+    renewTrace(zLines, zLinesIndex, traceGenerations[2]);
 }
 
 void GLWidget::freeMemoryOfDrawLines()
@@ -53,28 +54,34 @@ void GLWidget::recordTracePoint(double *buffer, int &writeIndex, int column)
     writeIndex += 3;
 }
 
-void GLWidget::drawTraces()
+void GLWidget::drawTraces(bool throughTraceLayer)
 {
     static const float red[3] = { 1.0f, 0.3f, 0.3f };
     static const float green[3] = { 0.3f, 1.0f, 0.3f };
     static const float blue[3] = { 0.3f, 0.3f, 1.0f };
-    if (drawXLines)
-        drawTrace(xLines, xLinesIndex, red);
-    if (drawYLines)
-        drawTrace(yLines, yLinesIndex, green);
-    if (drawZLines)
-        drawTrace(zLines, zLinesIndex, blue);
+    const TraceLayer::Traces traces = {
+        ShownTrace {
+            drawXLines ? xLines : nullptr, tracePointCount(xLinesIndex), red, traceGenerations[0] },
+        ShownTrace { drawYLines ? yLines : nullptr, tracePointCount(yLinesIndex), green,
+            traceGenerations[1] },
+        ShownTrace { drawZLines ? zLines : nullptr, tracePointCount(zLinesIndex), blue,
+            traceGenerations[2] },
+    };
+    if (throughTraceLayer && traceLayer.draw(traces, framebufferSize))
+        return;
+    for (const ShownTrace &trace : traces)
+        drawTrace(trace);
 }
 
-void GLWidget::drawTrace(const double *buffer, int writeIndex, const float *colour)
+void GLWidget::drawTrace(const ShownTrace &trace)
 {
-    if (!buffer)
+    if (!trace.points)
         return;
-    glColor3f(colour[0], colour[1], colour[2]);
+    glColor3f(trace.colour[0], trace.colour[1], trace.colour[2]);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_VERTEX_ARRAY);
     // Each point is also its own normal: the line is lit like a curve on the unit sphere.
-    glNormalPointer(GL_DOUBLE, 0, buffer);
-    glVertexPointer(3, GL_DOUBLE, 0, buffer);
-    glDrawArrays(GL_LINE_STRIP, 0, tracePointCount(writeIndex));
+    glNormalPointer(GL_DOUBLE, 0, trace.points);
+    glVertexPointer(3, GL_DOUBLE, 0, trace.points);
+    glDrawArrays(GL_LINE_STRIP, 0, trace.pointCount);
 }
