@@ -1,9 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_SCENEGEOMETRY_H
 #define VORLIX_SCENEGEOMETRY_H
 
 #include "rigidbody.h"
 
 namespace vorlix {
+
+/// Radius of Poinsot's ellipsoid along the axis of least moment, in view units.
+constexpr double ellipsoidRadius = 0.65;
+/// Scale of the body and the marker in a new view and after a reset.
+constexpr float defaultZoom = 0.7f;
 
 struct Viewport {
     int x, y, side;

@@ -3,12 +3,13 @@
 
 #include "invariants.h"
 #include "rigidbody.h"
+#include "scenegeometry.h"
 
 #include <QTimer>
 
 GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
     : QGLWidget(static_cast<QWidget *>(nullptr)),
-      zoom(0.7f),
+      zoom(vorlix::defaultZoom),
       timer(new QTimer(this)),
       resetOrientation(0),
       resetView(0),
@@ -70,7 +71,11 @@ GLWidget::~GLWidget()
 {
     if (listsCreated) {
         makeCurrent();
-        glDeleteLists(bodyList, 5);
+        // Each list by its own name: names need not be consecutive. The sphere's texture
+        // belongs to the context's cache, which frees it with the context.
+        for (GLuint list : { bodyList, arrowList, ellipsoidList })
+            glDeleteLists(list, 1);
+        traceLayer.release();
     }
     delete[] xLines;
     delete[] yLines;

@@ -5,6 +5,7 @@
 #include "integrator.h"
 #include "matrix4.h"
 #include "omegahistory.h"
+#include "tracelayer.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -93,6 +94,9 @@ public:
     double deltaOmegaX, deltaOmegaY, deltaOmegaZ;
     double *xLines, *yLines, *zLines;
     int xLinesIndex, yLinesIndex, zLinesIndex;
+    /// Draw the traces through the trace layer where GL allows (off: whole every frame).
+    bool incrementalTraces = true;
+    TraceLayer traceLayer;
     /// The scheme rotate() advances the body with; explicit Euler unless the user chose.
     const vorlix::Stepper *stepper = &vorlix::explicitEuler();
 
@@ -118,7 +122,19 @@ private slots:
     void rotate();
 
 private:
-    void recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour);
+    /// Folds the one-shot turns and resets into the orientation and view matrices.
+    void applyPendingTurns();
+    /// Appends this instant's point to every path that follows the body.
+    void recordFrame();
+    /// Draws what has been recorded; records nothing, so it may run once per tile.
+    void drawScene(bool throughTraceLayer);
+    void recordTracePoint(double *buffer, int &writeIndex, int column);
+    void drawTraces(bool throughTraceLayer);
+    static void drawTrace(const ShownTrace &trace);
+    /// Counts the clears of each trace, which the trace layer cannot tell from its points.
+    std::array<int, TraceLayer::traceCount> traceGenerations {};
+    /// The view's framebuffer in device pixels, as Qt last gave it to resizeGL.
+    QSize framebufferSize;
     bool listsCreated = false;
 
     // Bodies: a warning shown inside initializeGL would run an event loop that

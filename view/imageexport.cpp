@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
 #include <QGLFramebufferObject>
@@ -86,22 +87,22 @@ QImage GLWidget::renderSquareImage(int side, int tileSide)
         return QImage();
     glViewport(0, 0, tile, tile);
 
-    // paintGL appends the current point to each shown trace; every tile shows the same
-    // instant, so each tile rewrites that same point instead of adding another.
-    const int xStart = xLinesIndex, yStart = yLinesIndex, zStart = zLinesIndex;
+    // Every tile shows the same instant: its points are recorded once.
+    applyPendingTurns();
+    recordFrame();
     for (int y0 = 0; y0 < side; y0 += tile) {
         for (int x0 = 0; x0 < side; x0 += tile) {
-            xLinesIndex = xStart;
-            yLinesIndex = yStart;
-            zLinesIndex = zStart;
             projectOntoTile(side, tile, x0, y0);
-            paintGL();
+            drawScene(false);
             readTile(image, x0, y0, std::min(tile, side - x0), std::min(tile, side - y0));
         }
     }
 
     restoreProjection();
     buffer.release();
-    resizeGL(width(), height());
+    // In device pixels, as Qt itself hands the size to resizeGL: on a scaled display the
+    // widget's own size would leave the view drawn into a corner of its framebuffer.
+    const qreal ratio = devicePixelRatioF();
+    resizeGL(int(width() * ratio), int(height() * ratio));
     return image;
 }

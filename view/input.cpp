@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
+#include "scenegeometry.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -11,7 +13,6 @@ constexpr double keyTurnDegrees = 2;
 constexpr double keyZoomFactor = 1.02;
 constexpr double wheelZoomFactor = 1.04;
 constexpr double dragDegreesPerExtent = 360;
-constexpr float zoomAfterReset = 0.7f;
 
 // The axis is a world-frame copy of one body axis, so the repaint's world-frame turn
 // is a turn of the body about its own axis.
@@ -35,7 +36,7 @@ void pauseResumeOrReset(GLWidget &view)
     } else {
         view.resetOrientation = 1;
         view.resetView = 1;
-        view.zoom = zoomAfterReset;
+        view.zoom = vorlix::defaultZoom;
     }
 }
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
 #include "scenegeometry.h"
@@ -25,7 +26,7 @@ void GLWidget::initializeGL()
     else
         bodyList = makeSphere(0.5f, textureFileName, 16, 16);
     arrowList = makeShape(arrowFileName, reflectanceA2);
-    ellipsoidList = makeEllipsoid(0.65f, 24, 24);
+    ellipsoidList = makeEllipsoid(float(vorlix::ellipsoidRadius), 24, 24);
     listsCreated = true;
 
     glEnable(GL_NORMALIZE);
@@ -38,9 +39,17 @@ void GLWidget::resizeGL(int w, int h)
 {
     const vorlix::Viewport v = vorlix::squareViewport(w, h);
     glViewport(v.x, v.y, v.side, v.side);
+    framebufferSize = QSize(w, h);
 }
 
 void GLWidget::paintGL()
+{
+    applyPendingTurns();
+    recordFrame();
+    drawScene(incrementalTraces);
+}
+
+void GLWidget::applyPendingTurns()
 {
     // The one-shot turns and resets are folded into the matrices here, in double
     // precision (GL's own matrix stack may be single precision).
@@ -65,23 +74,31 @@ void GLWidget::paintGL()
         viewMatrix = vorlix::identityMatrix();
         resetView = 0;
     }
+}
 
+void GLWidget::recordFrame()
+{
+    // Paths that follow the body (such as the polhode) are recorded here too, so that
+    // every picture drawn of this instant, tile by tile, shows the same points.
+    if (!drawLines)
+        return;
+    if (drawXLines)
+        recordTracePoint(xLines, xLinesIndex, 0);
+    if (drawYLines)
+        recordTracePoint(yLines, yLinesIndex, 1);
+    if (drawZLines)
+        recordTracePoint(zLines, zLinesIndex, 2);
+}
+
+void GLWidget::drawScene(bool throughTraceLayer)
+{
     glLoadIdentity();
     glPushMatrix();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMultMatrixd(viewMatrix.data());
 
-    if (drawLines) {
-        static const float red[3] = { 1.0f, 0.3f, 0.3f };
-        static const float green[3] = { 0.3f, 1.0f, 0.3f };
-        static const float blue[3] = { 0.3f, 0.3f, 1.0f };
-        if (drawXLines)
-            recordAndDrawTrace(xLines, xLinesIndex, 0, red);
-        if (drawYLines)
-            recordAndDrawTrace(yLines, yLinesIndex, 1, green);
-        if (drawZLines)
-            recordAndDrawTrace(zLines, zLinesIndex, 2, blue);
-    }
+    if (drawLines)
+        drawTraces(throughTraceLayer);
 
     glMultMatrixd(orientationMatrix.data());
     drawObject(bodyList);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
 #include <new>
@@ -10,8 +11,9 @@ double *GLWidget::newTraceBuffer()
 }
 
 namespace {
-void renewTrace(double *&buffer, int &writeIndex)
+void renewTrace(double *&buffer, int &writeIndex, int &generation)
 {
+    ++generation;
     writeIndex = 2;
     delete[] buffer;
     buffer = GLWidget::newTraceBuffer();
@@ -20,17 +22,17 @@ void renewTrace(double *&buffer, int &writeIndex)
 
 void GLWidget::freeMemoryOfDrawXLines()
 {
-    renewTrace(xLines, xLinesIndex);
+    renewTrace(xLines, xLinesIndex, traceGenerations[0]);
 }
 
 void GLWidget::freeMemoryOfDrawYLines()
 {
-    renewTrace(yLines, yLinesIndex);
+    renewTrace(yLines, yLinesIndex, traceGenerations[1]);
 }
 
 void GLWidget::freeMemoryOfDrawZLines()
 {
-    renewTrace(zLines, zLinesIndex);
+    renewTrace(zLines, zLinesIndex, traceGenerations[2]);
 }
 
 void GLWidget::freeMemoryOfDrawLines()
@@ -40,27 +42,46 @@ void GLWidget::freeMemoryOfDrawLines()
     freeMemoryOfDrawZLines();
 }
 
-void GLWidget::recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour)
+void GLWidget::recordTracePoint(double *buffer, int &writeIndex, int column)
 {
-    if (!buffer)
-        return;
     // A full buffer keeps its points and is still drawn; it just stops growing.
-    const bool full = tracePointCount(writeIndex) >= traceCapacity;
-    if (!full) {
-        // The negative end of the body axis, at distance 1 from the centre.
-        buffer[writeIndex - 2] = -orientationMatrix[column * 4];
-        buffer[writeIndex - 1] = -orientationMatrix[column * 4 + 1];
-        buffer[writeIndex] = -orientationMatrix[column * 4 + 2];
-    }
-    glColor3f(colour[0], colour[1], colour[2]);
+    if (!buffer || tracePointCount(writeIndex) >= traceCapacity)
+        return;
+    // The negative end of the body axis, at distance 1 from the centre.
+    buffer[writeIndex - 2] = -orientationMatrix[column * 4];
+    buffer[writeIndex - 1] = -orientationMatrix[column * 4 + 1];
+    buffer[writeIndex] = -orientationMatrix[column * 4 + 2];
+    writeIndex += 3;
+}
+
+void GLWidget::drawTraces(bool throughTraceLayer)
+{
+    static const float red[3] = { 1.0f, 0.3f, 0.3f };
+    static const float green[3] = { 0.3f, 1.0f, 0.3f };
+    static const float blue[3] = { 0.3f, 0.3f, 1.0f };
+    const TraceLayer::Traces traces = {
+        ShownTrace {
+            drawXLines ? xLines : nullptr, tracePointCount(xLinesIndex), red, traceGenerations[0] },
+        ShownTrace { drawYLines ? yLines : nullptr, tracePointCount(yLinesIndex), green,
+            traceGenerations[1] },
+        ShownTrace { drawZLines ? zLines : nullptr, tracePointCount(zLinesIndex), blue,
+            traceGenerations[2] },
+    };
+    if (throughTraceLayer && traceLayer.draw(traces, framebufferSize))
+        return;
+    for (const ShownTrace &trace : traces)
+        drawTrace(trace);
+}
+
+void GLWidget::drawTrace(const ShownTrace &trace)
+{
+    if (!trace.points)
+        return;
+    glColor3f(trace.colour[0], trace.colour[1], trace.colour[2]);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_VERTEX_ARRAY);
     // Each point is also its own normal: the line is lit like a curve on the unit sphere.
-    glNormalPointer(GL_DOUBLE, 0, buffer);
-    glVertexPointer(3, GL_DOUBLE, 0, buffer);
-    glPushMatrix();
-    glDrawArrays(GL_LINE_STRIP, 0, tracePointCount(writeIndex) + (full ? 0 : 1));
-    glPopMatrix();
-    if (!full)
-        writeIndex += 3;
+    glNormalPointer(GL_DOUBLE, 0, trace.points);
+    glVertexPointer(3, GL_DOUBLE, 0, trace.points);
+    glDrawArrays(GL_LINE_STRIP, 0, trace.pointCount);
 }

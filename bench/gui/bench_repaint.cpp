@@ -1,5 +1,7 @@
-// Cost of one repaint of the view as the axis traces grow: every frame sends each
-// trace's whole vertex array again. Run from the data directory on a display, e.g.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Cost of one repaint of the view as the axis traces grow, with the view still (as while
+// the body turns on its own) and with the view turned on every frame (as while dragging).
+// Run from the data directory on a display, e.g.
 //   cd data && xvfb-run -a env LIBGL_ALWAYS_SOFTWARE=1 ../build/bench/bench_repaint
 
 #include "glwidget.h"
@@ -41,27 +43,22 @@ bool waitUntilExposed(QWidget &widget, int timeoutMs)
     return false;
 }
 
-struct FrameTimes {
-    double median;
-    double mean;
-};
-
-FrameTimes timeRepaints(GLWidget &view, int frames)
+/// Median milliseconds per repaint; turning: the view turns by a small angle before each.
+double timeRepaints(GLWidget &view, int frames, bool turning)
 {
     std::vector<double> ms;
     for (int i = 0; i < frames; ++i) {
         QElapsedTimer clock;
         clock.start();
+        view.viewTurnY = turning ? 0.5 : 0;
         view.updateGL();
+        view.viewTurnY = 0;
         // updateGL only queues the work with the driver; wait until it is done.
         glFinish();
         ms.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double m : ms)
-        sum += m;
-    return { ms[ms.size() / 2], sum / ms.size() };
+    return ms[ms.size() / 2];
 }
 
 } // namespace
@@ -81,15 +78,20 @@ int main(int argc, char **argv)
 
     std::printf("view %dx%d, three traces of equal length\n", view.width(), view.height());
     for (int points : { 0, 10000, 100000, 1000000 }) {
+        // Fresh buffers: the points the previous round's frames added are gone, as after
+        // a clear.
+        view.freeMemoryOfDrawLines();
         fillTrace(view.xLines, points);
         fillTrace(view.yLines, points);
         fillTrace(view.zLines, points);
         // Each timed frame adds one point per axis, nothing next to these lengths.
         view.xLinesIndex = view.yLinesIndex = view.zLinesIndex = 3 * points + 2;
-        timeRepaints(view, 3);
-        const FrameTimes t = timeRepaints(view, points >= 1000000 ? 15 : 40);
-        std::printf("%8d points per axis: %9.3f ms per frame (median), %9.3f ms (mean)\n", points,
-            t.median, t.mean);
+        const int frames = points >= 1000000 ? 15 : 40;
+        timeRepaints(view, 3, false);
+        const double still = timeRepaints(view, frames, false);
+        timeRepaints(view, 3, true);
+        const double turning = timeRepaints(view, frames, true);
+        std::printf("%d points per axis: still %.3f ms, turning %.3f ms\n", points, still, turning);
     }
     return 0;
 }
