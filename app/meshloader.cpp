@@ -1,10 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "glwidget.h"
 #include "mainwindow.h"
+#include "objfile.h"
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 
-// The new view reads the mesh when its GL context is first initialised, so an
-// unreadable file is reported after this returns, by the view.
+// The file is read before the view is replaced, as the texture loader checks its image
+// first: a file that yields nothing to draw keeps the body shown until now. The new view
+// compiles the mesh read here instead of reading the file again.
 void MainWindow::on_actionLoad_triangulated_OBJ_triggered()
 {
     stopSimulation();
@@ -12,8 +17,18 @@ void MainWindow::on_actionLoad_triangulated_OBJ_triggered()
         QDir::currentPath(), tr("3D Objects *.obj (*.obj);;All files (*.*)"));
     if (path.isNull())
         return;
+    vorlix::ObjFile read = vorlix::readObjFile(path, vorlix::numericLocaleSeparator());
+    if (!read.opened) {
+        QMessageBox::warning(nullptr, tr("Warning"), tr("Can't open ") + path);
+        return;
+    }
+    if (read.mesh.triangleCount() == 0) {
+        QMessageBox::warning(nullptr, tr("Warning"), tr("No triangles in ") + path);
+        return;
+    }
     bodyFileName = path.toUtf8();
     textureFileName = "";
     replaceView();
+    glWidget->handOverBodyMesh(std::move(read.mesh));
     messageLabel->setText("<small>" + tr("object ") + path + tr(" loaded", "object") + "</small>");
 }

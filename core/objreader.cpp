@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objreader.h"
 
 #include <charconv>
@@ -103,17 +104,41 @@ bool readFloat(const char *&p, const char *end, float &value)
     return true;
 }
 
+// The digits of `base` from q on. Magnitudes too large for any vertex number saturate
+// instead of overflowing.
+long long readDigits(const char *&q, const char *end, int base)
+{
+    long long v = 0;
+    for (; q < end; ++q) {
+        const int d = digitValue(*q);
+        if (d >= base)
+            break;
+        v = v * base + d;
+        if (v > saturatedNumber)
+            v = saturatedNumber;
+    }
+    return v;
+}
+
+// An optional sign; true if it is '-'.
+bool readSign(const char *&q, const char *end)
+{
+    if (q < end && (*q == '+' || *q == '-'))
+        return *q++ == '-';
+    return false;
+}
+
+bool isDecimalDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // One "%i" conversion: decimal, "0x" hexadecimal or leading-zero octal, optional sign.
-// Magnitudes too large for any vertex number saturate instead of overflowing.
 bool readInteger(const char *&p, const char *end, long long &value)
 {
     const char *q = skipSpace(p, end);
-    bool negative = false;
-    if (q < end && (*q == '+' || *q == '-')) {
-        negative = *q == '-';
-        ++q;
-    }
-    if (q == end || *q < '0' || *q > '9')
+    const bool negative = readSign(q, end);
+    if (q == end || !isDecimalDigit(*q))
         return false;
     int base = 10;
     if (*q == '0') {
@@ -125,16 +150,24 @@ bool readInteger(const char *&p, const char *end, long long &value)
             ++q;
         }
     }
-    long long v = 0;
-    for (; q < end; ++q) {
-        const int d = digitValue(*q);
-        if (d >= base)
-            break;
-        v = v * base + d;
-        if (v > saturatedNumber)
-            v = saturatedNumber;
-    }
+    const long long v = readDigits(q, end, base);
     value = negative ? -v : v;
+    p = q;
+    return true;
+}
+
+// One vertex of a standard face, "v", "v/vt", "v//vn" or "v/vt/vn": the decimal vertex
+// number; the texture and normal numbers are passed over.
+bool readVertexReference(const char *&p, const char *end, long long &vertex)
+{
+    const char *q = skipSpace(p, end);
+    const bool negative = readSign(q, end);
+    if (q == end || !isDecimalDigit(*q))
+        return false;
+    const long long v = readDigits(q, end, 10);
+    vertex = negative ? -v : v;
+    while (q < end && (*q == '/' || *q == '+' || *q == '-' || isDecimalDigit(*q)))
+        ++q;
     p = q;
     return true;
 }
@@ -178,6 +211,24 @@ void appendFaceIfValid(const char *p, const char *end, int vertexCount, std::vec
         faces.push_back(int(n - 1));
 }
 
+// A standard face: its vertex references up to the first word that is none, split into
+// the fan (1,2,3), (1,3,4), … Positive numbers count from the file's first position,
+// negative ones back from the last position before the line.
+void appendPolygonIfValid(const char *p, const char *end, int positionsBefore, int vertexCount,
+    std::vector<int> &polygon, std::vector<int> &faces)
+{
+    polygon.clear();
+    long long n = 0;
+    while (readVertexReference(p, end, n)) {
+        const long long index = n > 0 ? n - 1 : positionsBefore + n;
+        if (n == 0 || index < 0 || index >= vertexCount)
+            return;
+        polygon.push_back(int(index));
+    }
+    for (std::size_t k = 1; k + 1 < polygon.size(); ++k)
+        faces.insert(faces.end(), { polygon[0], polygon[k], polygon[k + 1] });
+}
+
 void appendNormal(const float *a, const float *b, const float *c, std::vector<float> &normals)
 {
     const double u[3] = { double(a[0]) - b[0], double(a[1]) - b[1], double(a[2]) - b[2] };
@@ -193,6 +244,12 @@ void appendNormal(const float *a, const float *b, const float *c, std::vector<fl
         normals.end(), { float(n[0] / length), float(n[1] / length), float(n[2] / length) });
 }
 
+// "vn", "vt" and "vp" lines: normals, texture and parameter-space coordinates.
+bool isVertexAttribute(const char *begin, const char *end)
+{
+    return end - begin >= 2 && (begin[1] == 'n' || begin[1] == 't' || begin[1] == 'p');
+}
+
 } // namespace
 
 ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
@@ -200,23 +257,32 @@ ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
     ObjMesh mesh;
 
     // Count first: the arrays are allocated once, and faces may name later vertices.
-    forEachLine(data, size, [&mesh](const char *begin, const char *end) {
+    int vertexLines = 0;
+    int attributeLines = 0;
+    forEachLine(data, size, [&](const char *begin, const char *end) {
         if (begin == end)
             return;
-        if (*begin == 'v')
-            ++mesh.vertexCount;
-        else if (*begin == 'f')
+        if (*begin == 'v') {
+            ++vertexLines;
+            attributeLines += isVertexAttribute(begin, end);
+        } else if (*begin == 'f') {
             ++mesh.faceCount;
+        }
     });
+    const bool standard = attributeLines > 0 && mesh.faceCount > 0;
+    mesh.vertexCount = standard ? vertexLines - attributeLines : vertexLines;
     mesh.vertices.reserve(3 * std::size_t(mesh.vertexCount));
     mesh.faces.reserve(3 * std::size_t(mesh.faceCount));
 
     const bool separatorIsPoint = decimalSeparator == '.';
     std::string pointed;
+    std::vector<int> polygon;
     forEachLine(data, size, [&](const char *begin, const char *end) {
         if (begin == end)
             return;
         if (*begin == 'v') {
+            if (standard && isVertexAttribute(begin, end))
+                return;
             const char *numbers = begin + 1;
             if (!separatorIsPoint
                 && std::memchr(numbers, decimalSeparator, std::size_t(end - numbers))) {
@@ -229,7 +295,11 @@ ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
             }
             appendVertex(numbers, end, mesh.vertices);
         } else if (*begin == 'f') {
-            appendFaceIfValid(begin + 1, end, mesh.vertexCount, mesh.faces);
+            if (standard)
+                appendPolygonIfValid(begin + 1, end, int(mesh.vertices.size() / 3),
+                    mesh.vertexCount, polygon, mesh.faces);
+            else
+                appendFaceIfValid(begin + 1, end, mesh.vertexCount, mesh.faces);
         }
     });
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_OBJREADER_H
 #define VORLIX_OBJREADER_H
 
@@ -10,7 +11,9 @@ namespace vorlix {
 
 /// A triangulated mesh read from OBJ text.
 struct ObjMesh {
-    int vertexCount = 0; ///< lines that begin with "v" (also "vn", "vt", "vp")
+    /// Vertex positions: the lines that begin with "v", in standard OBJ text (see readObj)
+    /// except those that begin with "vn", "vt" or "vp".
+    int vertexCount = 0;
     int faceCount = 0; ///< lines that begin with "f"
     std::vector<float> vertices; ///< x, y, z of each vertex line, in file order
     std::vector<int> faces; ///< three 0-based vertex indices per triangle that is drawn
@@ -26,15 +29,27 @@ struct ObjMesh {
 ///
 /// A vertex line is read as scanf("%f %f %f") would read it after its first character:
 /// every "." counts as the decimal point, and so does `decimalSeparator` (the numeric
-/// locale's), so under a "," locale both 1.5 and 1,5 read as one and a half. A face line
-/// is read as scanf("%i %i %i") would: 1-based vertex numbers, also in hexadecimal (0x1f)
-/// and leading-zero octal (017) form; anything after the third number is ignored, so a
-/// polygon contributes the triangle of its first three vertices and "1/2/3" forms do not
-/// parse. A number that does not parse reads as 0, and so do the later ones of its line.
+/// locale's), so under a "," locale both 1.5 and 1,5 read as one and a half.
 ///
-/// A face whose vertex numbers are not all within 1…vertexCount is counted in `faceCount`
-/// but skipped: it never reads outside the vertex array. Numbers may refer to vertex lines
-/// further down the file.
+/// Text that has faces and also "vn", "vt" or "vp" lines (normals, texture or parameter
+/// coordinates) is standard OBJ as modelling tools write it. There those lines are no
+/// positions and take no vertex number. A face vertex is written v, v/vt, v//vn or
+/// v/vt/vn in decimal, and only v counts; a negative v counts back from the last position
+/// defined before the line (−1 is that one). A face of n vertices gives the fan (1,2,3),
+/// (1,3,4), … (1,n−1,n); its vertices end at the first word that does not begin with a
+/// number.
+///
+/// Any other text is read as the program always read it, so that meshes written for it
+/// draw exactly as before: every "v" line is a position, and a face line is read as
+/// scanf("%i %i %i") would: 1-based vertex numbers, also in hexadecimal (0x1f) and
+/// leading-zero octal (017) form; anything after the third number is ignored, so a polygon
+/// contributes the triangle of its first three vertices, a negative number is out of range
+/// and "1/2/3" forms do not parse. A number that does not parse reads as 0, and so do the
+/// later ones of its line.
+///
+/// A face any of whose vertex numbers is 0 or names no position is counted in `faceCount`
+/// but skipped: it never reads outside the vertex array. Positive numbers may refer to
+/// vertex lines further down the file.
 ///
 /// The normal of a triangle A, B, C is (A − B) × (A − C) normalised, the side from which
 /// A, B, C appear counter-clockwise; a degenerate triangle (length exactly 0) gets (1, 0, 0).

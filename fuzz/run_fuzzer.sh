@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # run_fuzzer.sh FUZZER CORPUS_DIR SECONDS
 # Fuzzes from a scratch copy of the corpus (the kept corpus stays as committed); any
 # crash, leak, sanitizer report or hang fails the run and leaves its input in the
@@ -17,4 +18,4 @@ cp -r "$corpus"/. "$scratch/corpus/"
     done
     exit 1
 }
-grep -E '^(stat::number_of_executed_units|#[0-9]+ +DONE)' "$scratch/log" || true
+grep -E '^(stat::number_of_executed_units|#[0-9]+[[:space:]]+DONE)' "$scratch/log" || true

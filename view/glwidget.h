@@ -4,6 +4,7 @@
 
 #include "integrator.h"
 #include "matrix4.h"
+#include "objreader.h"
 #include "omegahistory.h"
 #include "tracelayer.h"
 
@@ -41,6 +42,9 @@ public:
     // Bodies
     GLuint makeShape(const char *fileName, const float *colour);
     GLuint makeSphere(float radius, QString textureFileName, int slices, int stacks);
+    /// The body file's mesh, read by the caller already: drawn instead of reading the file
+    /// again. Call it before the view is first shown.
+    void handOverBodyMesh(vorlix::ObjMesh mesh);
 
     // Axis traces
     void freeMemoryOfDrawXLines();
@@ -91,6 +95,8 @@ public:
     QString textureFileName;
     const char *arrowFileName;
     GLuint bodyList, arrowList, ellipsoidList;
+    /// The body's mesh as read from bodyFileName and drawn (empty for the textured sphere).
+    vorlix::ObjMesh bodyMesh;
     double deltaOmegaX, deltaOmegaY, deltaOmegaZ;
     double *xLines, *yLines, *zLines;
     int xLinesIndex, yLinesIndex, zLinesIndex;
@@ -141,6 +147,7 @@ private:
     // initialises the view again, so the files makeShape cannot open are reported after.
     void reportUnopenedFiles();
     QStringList unopenedFiles;
+    bool bodyMeshHandedOver = false;
 };
 
 #endif

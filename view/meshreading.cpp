@@ -1,23 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
-#include "objreader.h"
+#include "objfile.h"
 
-#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 
-#include <cstdio>
-
 namespace {
-
-// The decimal separator of the process's LC_NUMERIC: mesh files write ".", and the
-// numbers are read the way this locale's scanf would read them.
-char numericLocaleSeparator()
-{
-    char formatted[10];
-    std::snprintf(formatted, sizeof formatted, "%f", 0.1);
-    return formatted[1];
-}
 
 void emitTriangles(const vorlix::ObjMesh &mesh)
 {
@@ -44,21 +33,21 @@ GLuint GLWidget::makeShape(const char *fileName, const float *colour)
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     glColor4fv(colour);
 
-    vertexCount = 0;
-    faceCount = 0;
-    QByteArray text;
-    QFile file(QString::fromUtf8(fileName));
-    if (file.open(QIODevice::ReadOnly)) {
-        text = file.readAll();
-        file.close();
-    } else {
-        if (unopenedFiles.isEmpty())
-            QTimer::singleShot(0, this, &GLWidget::reportUnopenedFiles);
-        unopenedFiles.append(QString::fromUtf8(fileName));
+    // The body is kept as read (mass properties use the triangles drawn here), and read
+    // only once when the loader has read it already; the marker need not be kept.
+    const bool body = fileName == bodyFileName.constData();
+    vorlix::ObjMesh marker;
+    if (!(body && bodyMeshHandedOver)) {
+        vorlix::ObjFile read
+            = vorlix::readObjFile(QString::fromUtf8(fileName), vorlix::numericLocaleSeparator());
+        if (!read.opened) {
+            if (unopenedFiles.isEmpty())
+                QTimer::singleShot(0, this, &GLWidget::reportUnopenedFiles);
+            unopenedFiles.append(QString::fromUtf8(fileName));
+        }
+        (body ? bodyMesh : marker) = std::move(read.mesh);
     }
-
-    const vorlix::ObjMesh mesh = vorlix::readObj(text, numericLocaleSeparator());
-    text.clear();
+    const vorlix::ObjMesh &mesh = body ? bodyMesh : marker;
     vertexCount = mesh.vertexCount;
     faceCount = mesh.faceCount;
 
@@ -76,6 +65,12 @@ GLuint GLWidget::makeShape(const char *fileName, const float *colour)
     }
     glEndList();
     return list;
+}
+
+void GLWidget::handOverBodyMesh(vorlix::ObjMesh mesh)
+{
+    bodyMesh = std::move(mesh);
+    bodyMeshHandedOver = true;
 }
 
 // One warning after the other, in the order the files were read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objreader.h"
 
 #include <QRandomGenerator>
@@ -59,6 +60,8 @@ private slots:
     void vertexLinesAgreeWithScanf();
     void faceLines_data();
     void faceLines();
+    void standardFaces_data();
+    void standardFaces();
     void faceNumbersAgreeWithScanf_data();
     void faceNumbersAgreeWithScanf();
     void normals_data();
@@ -240,6 +243,46 @@ void TestObjReader::faceLines()
     QCOMPARE(mesh.faceCount, faceCount);
     QCOMPARE(toInts(mesh.faces), expected);
     QCOMPARE(mesh.normals.size(), mesh.faces.size());
+}
+
+void TestObjReader::standardFaces_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("vertexCount");
+    QTest::addColumn<Ints>("expected");
+
+    // A convex pentagon in the xy plane, counter-clockwise, with a texture coordinate and a
+    // normal: every triangle of it faces +z.
+    const QByteArray pentagon = "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv -1 1 0\nvt 0 0\nvn 0 0 1\n";
+    QTest::newRow("v/vt") << pentagon + "f 1/1 2/1 3/1\n" << 5 << Ints { 0, 1, 2 };
+    QTest::newRow("v//vn") << pentagon + "f 1//1 3//1 4//1\n" << 5 << Ints { 0, 2, 3 };
+    QTest::newRow("v/vt/vn") << pentagon + "f 2/1/1 3/1/1 4/-1/-1\n" << 5 << Ints { 1, 2, 3 };
+    QTest::newRow("v") << pentagon + "f 5 1 2\n" << 5 << Ints { 4, 0, 1 };
+    QTest::newRow("negative, from the line's last vertex") << pentagon
+            + "f -5 -4 -3\nv 2 -1 0\nf -6 -1 -5\n" << 6 << Ints { 0, 1, 2, 0, 5, 1 };
+    QTest::newRow("out of range") << pentagon + "f -6 1 2\nf 1 2 6\nf 0 1 2\n" << 5 << Ints {};
+    QTest::newRow("pentagon as a fan") << pentagon + "f 1 2 3 4 5\n"
+                                       << 5 << Ints { 0, 1, 2, 0, 2, 3, 0, 3, 4 };
+    QTest::newRow("interleaved vn, vt, vp take no number")
+        << QByteArray("v 0 0 0\nvn 0 0 1\nv 1 0 0\nvt 0 0\nv 0 1 0\nvp 1\nf 1//1 2//2 3//3\n") << 3
+        << Ints { 0, 1, 2 };
+    QTest::newRow("plain file as before: first triangle, hexadecimal")
+        << QByteArray("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 4\nf 0x4 1 2\n") << 4
+        << Ints { 0, 1, 2, 3, 0, 1 };
+}
+
+void TestObjReader::standardFaces()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, vertexCount);
+    QFETCH(Ints, expected);
+
+    const ObjMesh mesh = readObj(text, '.');
+    QCOMPARE(mesh.vertexCount, vertexCount);
+    QCOMPARE(toInts(mesh.faces), expected);
+    // Read as positions, only the true vertices make every triangle face +z.
+    for (std::size_t i = 0; i < mesh.normals.size(); ++i)
+        QVERIFY(nearlyEqual(mesh.normals[i], i % 3 == 2 ? 1 : 0));
 }
 
 void TestObjReader::faceNumbersAgreeWithScanf_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttonstyles.h"
 #include "glwidget.h"
 #include "mainwindow.h"
@@ -61,6 +62,8 @@ class TestMeshLoader : public QObject {
 private slots:
     void loadReplacesTheView_data();
     void loadReplacesTheView();
+    void fileWithoutTrianglesIsRefused_data();
+    void fileWithoutTrianglesIsRefused();
     void loadStopsTheSimulation_data();
     void loadStopsTheSimulation();
 };
@@ -76,8 +79,6 @@ void TestMeshLoader::loadReplacesTheView_data()
     QTest::newRow("non-ASCII path")
         << QString::fromUtf8("сетки/тетраэдр.obj") << tetrahedron << true;
     QTest::newRow("body named like the marker") << "arrow.obj3" << tetrahedron << true;
-    QTest::newRow("no faces") << "points.obj" << QByteArray("v 0 0 0\nv 1 1 1\n") << false;
-    QTest::newRow("empty file") << "empty.obj" << QByteArray() << false;
 }
 
 void TestMeshLoader::loadReplacesTheView()
@@ -134,6 +135,38 @@ void TestMeshLoader::loadReplacesTheView()
     QCOMPARE(drawnColour(view, 0.1, -0.1), background);
     QCOMPARE(drawnColour(view, -0.1, 0.1), background);
     QVERIFY2(!warning.shown, qPrintable(warning.text));
+}
+
+void TestMeshLoader::fileWithoutTrianglesIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("no faces") << QByteArray("v 0 0 0\nv 1 1 1\n");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("text") << QByteArray("Just some words.\nfour five six\n");
+    QTest::newRow("random bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xf1\x7f\x03v\n", 21);
+}
+
+void TestMeshLoader::fileWithoutTrianglesIsRefused()
+{
+    QFETCH(QByteArray, contents);
+    QTemporaryDir meshes;
+    const QString path = meshes.filePath("nothing.obj");
+    QVERIFY(writeFile(path, contents));
+    ShownWindow shown;
+    QVERIFY(shown.exposed());
+    shown.window.messageLabel->setText("earlier message");
+    const QPointer<GLWidget> oldView = shown.window.glWidget;
+
+    MessageBoxAnswer warning;
+    chooseInNextFileDialog(path, nullptr, [&warning] { acceptNextMessageBox(&warning); });
+    triggerLoad(shown);
+
+    QVERIFY(warning.shown);
+    QCOMPARE(warning.title, QString("Warning"));
+    QCOMPARE(warning.text, "No triangles in " + path);
+    QCOMPARE(shown.window.glWidget, oldView.data());
+    QCOMPARE(shown.window.bodyFileName, QByteArray("cylinder.obj"));
+    QCOMPARE(shown.window.messageLabel->text(), QString("earlier message"));
 }
 
 void TestMeshLoader::loadStopsTheSimulation_data()
