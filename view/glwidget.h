@@ -94,6 +94,13 @@ public:
     int xLinesIndex, yLinesIndex, zLinesIndex;
     /// The scheme rotate() advances the body with; explicit Euler unless the user chose.
     const vorlix::Stepper *stepper = &vorlix::explicitEuler();
+    /// Set when a tick left ω or the orientation not finite; the next start clears it and
+    /// begins from the identity orientation.
+    bool divergedSinceStart = false;
+
+signals:
+    /// ω or the orientation stopped being finite; the ticks have stopped.
+    void diverged();
 
 protected:
     void initializeGL() override;
