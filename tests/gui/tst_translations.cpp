@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about.h"
 #include "glwidget.h"
 #include "mainwindow.h"
@@ -84,6 +85,8 @@ class TestTranslations : public QObject {
 private slots:
     void catalogueChoice_data() { addLocaleRows(); }
     void catalogueChoice();
+    void qtCatalogueBelowTheProgramsOwn_data() { addLocaleRows(); }
+    void qtCatalogueBelowTheProgramsOwn();
     void windowTexts_data() { addLocaleRows(); }
     void windowTexts();
     void buttonStates_data() { addLocaleRows(); }
@@ -118,6 +121,21 @@ void TestTranslations::catalogueChoice()
     COMPARE_TEXT(tr("QColorDialog", "Select Color"), "Select Color", "Выбор цвета");
     COMPARE_TEXT(tr("QColorDialog", "A&lpha channel:"), "A&lpha channel:", "&Альфа-канал:");
     COMPARE_TEXT(tr("QPlatformTheme", "Cancel"), "Cancel", "Отмена");
+}
+
+void TestTranslations::qtCatalogueBelowTheProgramsOwn()
+{
+    QFETCH(QString, localeName);
+    QFETCH(bool, russian);
+    QTranslator qt, program, standard;
+    installTranslations(*qApp, localeName, program, standard, &qt);
+
+    const auto tr = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text);
+    };
+    COMPARE_TEXT(tr("QFileDialog", "Look in:"), "Look in:", "Перейти к:");
+    // Qt's catalogue says "OK" in Latin letters; the program's own "ОК" must win.
+    COMPARE_TEXT(tr("QPlatformTheme", "OK"), "OK", "ОК");
 }
 
 void TestTranslations::windowTexts()
