@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 #include "translations.h"
 
@@ -8,10 +9,11 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QTranslator qtTranslator;
     QTranslator programTranslator;
     QTranslator standardTranslator;
-    installTranslations(
-        application, QLocale::system().name(), programTranslator, standardTranslator);
+    installTranslations(application, QLocale::system().name(), programTranslator,
+        standardTranslator, &qtTranslator);
 
     MainWindow window;
     window.show();

@@ -2,12 +2,14 @@
 #include "mainwindow.h"
 
 #include "buttonstyles.h"
+#include "decimalseparator.h"
 #include "glwidget.h"
 #include "rigidbody.h"
 #include "scenegeometry.h"
 #include "settingsfile.h"
 #include "ui_mainwindowclass.h"
 
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
@@ -39,6 +41,10 @@ MainWindow::MainWindow(QWidget *parent)
     allocatePresetArrays();
 
     ui->setupUi(this);
+    auto *decimalSeparators = new DecimalSeparatorFilter(this);
+    for (QDoubleSpinBox *box :
+        { ui->Ix, ui->Iy, ui->Iz, ui->WX, ui->WY, ui->WZ, ui->speed, ui->iterPerFrame })
+        box->installEventFilter(decimalSeparators);
 
     omegaXPrefix = "<font color=red>&omega;<sub>X</sub>";
     omegaYPrefix = "<font color=green>&omega;<sub>Y</sub>";
@@ -121,6 +127,11 @@ void MainWindow::on_pushButton_clicked()
         setButtonState(ButtonStyle::running, tr("Stop"));
     } else if (!glWidget->timer->isActive()) {
         LoadValues();
+        if (glWidget->divergedSinceStart) {
+            // The orientation is no number any more: start over from the body's own frame.
+            glWidget->orientationMatrix = vorlix::identityMatrix();
+            glWidget->divergedSinceStart = false;
+        }
         glWidget->animate();
         fpsTimer->start(1000);
         setButtonState(ButtonStyle::running, tr("Stop"));
@@ -142,6 +153,13 @@ void MainWindow::stopSimulation()
     }
 }
 
+void MainWindow::stopDivergedSimulation()
+{
+    stopSimulation();
+    messageLabel->setText("<small>"
+        + tr("The simulation diverged: lower the speed or raise Iterations/frame") + "</small>");
+}
+
 void MainWindow::replaceView()
 {
     ui->verticalLayout_2->removeWidget(glWidget);
@@ -153,6 +171,7 @@ void MainWindow::replaceView()
 
 void MainWindow::configureView()
 {
+    connect(glWidget, &GLWidget::diverged, this, &MainWindow::stopDivergedSimulation);
     glWidget->backgroundColor = backgroundColor;
     glWidget->changeBackgroundColor();
     on_integrator_currentIndexChanged(ui->integrator->currentIndex());

@@ -17,7 +17,7 @@ class Ui_MainWindowClass;
 namespace vorlix {
 struct Preset;
 struct SettingsFile;
-}
+} // namespace vorlix
 
 /// The one window: the parameter panel, the 3-D view, the status-bar readout and the
 /// preset store. Its slots are connected to the form by object name.
@@ -105,10 +105,13 @@ private:
     void setButtonState(const char *styleSheet, const QString &text);
     /// First step of every body change: a running or key-paused simulation stops.
     void stopSimulation();
+    /// Stops as the Stop button does and tells the user why.
+    void stopDivergedSimulation();
     /// Throws the view away and builds a new one from bodyFileName and textureFileName.
     void replaceView();
-    /// Hands a new view the window's state: the background colour and the panel. The line
-    /// width is the start-up view's only; a view made for a new body starts at 1 pixel.
+    /// Hands a new view the window's state: the background colour, the panel and the
+    /// handling of a diverged run. The line width is the start-up view's only; a view made
+    /// for a new body starts at 1 pixel.
     void configureView();
     void createStatusLabels();
     void createPhysicsReadout();

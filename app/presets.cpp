@@ -34,6 +34,23 @@ bool readSettingsFile(const QString &fileName, vorlix::SettingsFile *settings)
     return true;
 }
 
+// Keeps a copy of the user's settings file beside it as "<name>.bak", written whole or not
+// at all. No file to copy is no failure.
+bool backUpFile(const QString &fileName)
+{
+    QFile original(fileName);
+    if (!original.exists())
+        return true;
+    if (!original.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = original.readAll();
+    if (original.error() != QFileDevice::NoError)
+        return false;
+    QSaveFile backup(fileName + ".bak");
+    return backup.open(QIODevice::WriteOnly) && backup.write(content) == content.size()
+        && backup.commit();
+}
+
 } // namespace
 
 void MainWindow::ReadSettings(QString fileName)
@@ -268,6 +285,15 @@ void MainWindow::on_actionLoad_settings_file_triggered()
     vorlix::SettingsFile settings;
     if (!readSettingsFile(fileName, &settings))
         return;
+    if (settings.presets.isEmpty()) {
+        warn(tr("No presets in ") + fileName);
+        return;
+    }
+    // The import overwrites user.ini: without a copy of it the import does not happen.
+    if (!backUpFile(userSettingsFileName)) {
+        warn(tr("Not loaded: can't keep a backup in ") + userSettingsFileName + ".bak");
+        return;
+    }
 
     resetPresetStore();
     ui->Settings->clear();

@@ -4,7 +4,9 @@
 
 #include "vector3.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace vorlix {
 
@@ -25,6 +27,11 @@ Matrix4 rotation(double angleDegrees, double x, double y, double z);
 /// Largest deviation of the upper-left 3×3 block from an orthonormal matrix:
 /// max |MᵀM − I| over its nine entries.
 double orthonormalityError(const Matrix4 &m);
+
+inline bool isFinite(const Matrix4 &m)
+{
+    return std::all_of(m.begin(), m.end(), [](double e) { return std::isfinite(e); });
+}
 
 /// Column i (0, 1, 2) of the upper-left 3×3 block: body axis i in world coordinates.
 inline Vector3 column(const Matrix4 &m, int i)

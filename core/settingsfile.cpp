@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
 
 #include <QStringList>
@@ -9,11 +10,9 @@ namespace vorlix {
 
 namespace {
 
-// Truncation toward zero that stays defined for values no int can hold.
+// Truncation toward zero that stays defined for finite values no int can hold.
 int truncatedToInt(double value)
 {
-    if (std::isnan(value))
-        return 0;
     if (value >= double(INT_MAX))
         return INT_MAX;
     if (value <= double(INT_MIN))
@@ -21,30 +20,38 @@ int truncatedToInt(double value)
     return int(value);
 }
 
-// Stores a key's value in the preset; returns whether the key was iterPerFrame.
+// A value that is not finite leaves the field as a missing key would: a nan or inf would
+// only make the simulation diverge from its first tick.
+void storeFinite(double &field, double value)
+{
+    if (std::isfinite(value))
+        field = value;
+}
+
+// Stores a key's value in the preset; returns whether the key was a finite iterPerFrame.
 bool storeValue(Preset &preset, const QString &key, double value)
 {
     if (key == "Ix" || key == "I1")
-        preset.inertiaX = value;
+        storeFinite(preset.inertiaX, value);
     else if (key == "Iy" || key == "I2")
-        preset.inertiaY = value;
+        storeFinite(preset.inertiaY, value);
     else if (key == "Iz" || key == "I3")
-        preset.inertiaZ = value;
+        storeFinite(preset.inertiaZ, value);
     else if (key == "Wx")
-        preset.omegaX = value;
+        storeFinite(preset.omegaX, value);
     else if (key == "Wy")
-        preset.omegaY = value;
+        storeFinite(preset.omegaY, value);
     else if (key == "Wz")
-        preset.omegaZ = value;
+        storeFinite(preset.omegaZ, value);
     else if (key == "wx")
-        preset.omegaX = value * radiansPerTurn;
+        storeFinite(preset.omegaX, value * radiansPerTurn);
     else if (key == "wy")
-        preset.omegaY = value * radiansPerTurn;
+        storeFinite(preset.omegaY, value * radiansPerTurn);
     else if (key == "wz")
-        preset.omegaZ = value * radiansPerTurn;
+        storeFinite(preset.omegaZ, value * radiansPerTurn);
     else if (key == "Speed")
-        preset.speed = value;
-    else if (key == "iterPerFrame") {
+        storeFinite(preset.speed, value);
+    else if (key == "iterPerFrame" && std::isfinite(value)) {
         preset.iterPerFrame = truncatedToInt(value);
         return true;
     }
@@ -91,8 +98,11 @@ SettingsFile readSettings(QTextStream &in)
             settings.colourSeen = true;
         }
         if (!settings.lineWidthSeen && line.startsWith("Line")) {
-            settings.lineWidth = value.toFloat();
-            settings.lineWidthSeen = true;
+            const float width = value.toFloat();
+            if (std::isfinite(width)) {
+                settings.lineWidth = width;
+                settings.lineWidthSeen = true;
+            }
         }
 
         if (settings.presets.isEmpty())

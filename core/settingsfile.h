@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_SETTINGSFILE_H
 #define VORLIX_SETTINGSFILE_H
 
@@ -39,13 +40,15 @@ constexpr double radiansPerTurn = 6.283185307;
 /// Reads a settings file to its end.
 ///
 /// "#" starts a comment; lines are trimmed and empty ones skipped. The first line that
-/// begins with "Color" gives the colour and the first that begins with "Line" the line
-/// width; later ones are ignored. A line beginning with "[" starts a preset whose name
-/// is the line without its first and last characters. Other lines are key=value, the
-/// value running from the first "=" to the next one; values that are no number read
-/// as 0. Keys: Ix/I1, Iy/I2, Iz/I3, Wx, Wy, Wz (rad/s), wx, wy, wz (turns per second),
-/// Speed, iterPerFrame (truncated toward zero). When fewer iterPerFrame lines were read
-/// than there are presets, every preset gets 1000 iterations per frame.
+/// begins with "Color" gives the colour and the first that begins with "Line" and holds
+/// a finite number the line width; later ones are ignored. A line beginning with "["
+/// starts a preset whose name is the line without its first and last characters. Other
+/// lines are key=value, the value running from the first "=" to the next one; values
+/// that are no number read as 0. A number that is not finite (nan, inf, -inf, or turns
+/// too many for rad/s) is ignored as if its line were missing. Keys: Ix/I1, Iy/I2,
+/// Iz/I3, Wx, Wy, Wz (rad/s), wx, wy, wz (turns per second), Speed, iterPerFrame
+/// (truncated toward zero). When fewer iterPerFrame lines were read than there are
+/// presets, every preset gets 1000 iterations per frame.
 ///
 /// A line without "=" and a key line before the first "[" belong to no preset and are
 /// ignored.

@@ -111,6 +111,12 @@ void GLWidget::rotate()
     deltaOmegaY = body.lastIncrement.y;
     deltaOmegaZ = body.lastIncrement.z;
     orientationMatrix = body.orientation;
+    if (!vorlix::isFinite(body.omega) || !vorlix::isFinite(body.orientation)) {
+        // Nothing continues from a state that is no longer a number.
+        timer->stop();
+        divergedSinceStart = true;
+        emit diverged();
+    }
 
     if (iterPerFrame > 0)
         simulatedTime += timePerFrame;

@@ -105,6 +105,13 @@ public:
     TraceLayer traceLayer;
     /// The scheme rotate() advances the body with; explicit Euler unless the user chose.
     const vorlix::Stepper *stepper = &vorlix::explicitEuler();
+    /// Set when a tick left ω or the orientation not finite; the next start clears it and
+    /// begins from the identity orientation.
+    bool divergedSinceStart = false;
+
+signals:
+    /// ω or the orientation stopped being finite; the ticks have stopped.
+    void diverged();
 
     // Physics readout: simulated time, ω of every tick, and the invariants' reference.
     double simulatedTime = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
 
 #include <QTextStream>
@@ -135,6 +136,8 @@ void TestSettingsFile::displaySettings_data()
     QTest::newRow("colour line without equals sign is no colour line")
         << "Color\nColor=654321\n"
         << true << "654321" << false << 1.0f << 0;
+    QTest::newRow("width that is not finite is no width line") << "LineWidth=inf\nLineWidth=2\n"
+                                                               << false << "" << true << 2.0f << 0;
     QTest::newRow("colour and width lines start no preset")
         << "Color=ffffff\nLineWidth=1.5\nIx=3\n"
         << true << "ffffff" << true << 1.5f << 0;
@@ -215,6 +218,9 @@ void TestSettingsFile::presets_data()
     QTest::newRow("value that is no number reads 0")
         << "[p]\nIx=heavy\nSpeed=\niterPerFrame=x\n"
         << QVector<Preset> { preset("p", 0, 1, 1, 0.0025, 0.5, 0.0025, 0, 0) };
+    QTest::newRow("numbers that are not finite read as missing keys")
+        << "[p]\nIx=nan\nIy=inf\nIz=-inf\nWx=NaN\nwy=1e308\nSpeed=nan\n[q]\niterPerFrame=inf\n"
+        << QVector<Preset> { untouched("p", 1000), untouched("q", 1000) };
     QTest::newRow("blank before the equals sign makes another key")
         << "[p]\nIx =5\niterPerFrame=1\n"
         << QVector<Preset> { untouched("p", 1) };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 #include "mainwindow.h"
 #include "rigidbody.h"
@@ -173,6 +174,8 @@ private slots:
     void zeroMomentPropagates_data();
     void zeroMomentPropagates();
     void unshownViewDeletesNoLists();
+    void pointUnderDecimalComma();
+    void divergenceStops();
 };
 
 void TestMainWindow::formObjectTypes_data()
@@ -959,6 +962,29 @@ void TestMainWindow::unshownViewDeletesNoLists()
     QVERIFY(glIsList(shown.bodyList));
     QVERIFY(glIsList(shown.arrowList));
     QVERIFY(glIsList(shown.ellipsoidList));
+}
+
+void TestMainWindow::pointUnderDecimalComma()
+{
+    const auto restore = qScopeGuard([previous = QLocale()] { QLocale::setDefault(previous); });
+    QLocale::setDefault(QLocale("ru_RU"));
+    Fixture f;
+    f.ui().Ix->clear();
+    QTest::keyClicks(f.ui().Ix, "2.5");
+    QCOMPARE(f.ui().Ix->value(), 2.5);
+}
+
+void TestMainWindow::divergenceStops()
+{
+    Fixture f;
+    f.setPanel({ { 0, 2, 3 }, { 0.3, 0.4, 0.5 }, 2, 100 });
+    f.ui().pushButton->click();
+    QTRY_COMPARE(f.ui().pushButton->text(), QString("Start"));
+    QCOMPARE(f.window.messageLabel->text(),
+        "<small>The simulation diverged: lower the speed or raise Iterations/frame</small>");
+    f.ui().pushButton->click();
+    QCOMPARE(f.view().orientationMatrix, vorlix::identityMatrix());
+    QCOMPARE(f.view().omegaY, 0.4 * 2);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 #include "mainwindow.h"
 #include "settingsfile.h"
@@ -207,6 +208,7 @@ private slots:
     void loadSettingsFile();
     void cancelledLoadChangesNothing();
     void unreadableFileKeepsStoreAndUserFile();
+    void importKeepsPresetsSafe();
     void unwritableSettingsDirectory_data();
     void unwritableSettingsDirectory();
     void failedSaveKeepsPreviousFile();
@@ -464,6 +466,26 @@ void TestPresets::unreadableFileKeepsStoreAndUserFile()
     QCOMPARE(box(w)->currentIndex(), 1);
     QCOMPARE(w.messageLabel->text(), QString());
     QCOMPARE(contents(home.userSettingsFile()), before);
+}
+
+void TestPresets::importKeepsPresetsSafe()
+{
+    TemporaryHome home;
+    writeFile(home.userSettingsFile(), store({ "old" }));
+    const QByteArray before = contents(home.userSettingsFile());
+    const QString chosen = home.path() + "/chosen.ini";
+    writeFile(chosen, store({}));
+    MainWindow w;
+    MessageBoxAnswer warning;
+    chooseInNextFileDialog(chosen, nullptr, [&warning] { acceptNextMessageBox(&warning); });
+    action(w, "actionLoad_settings_file")->trigger();
+    QCOMPARE(warning.text, "No presets in " + chosen);
+    QCOMPARE(contents(home.userSettingsFile()), before);
+    compareStoreWithComboAndFile(w, home.userSettingsFile());
+    writeFile(chosen, store({ "new" }));
+    chooseInNextFileDialog(chosen);
+    action(w, "actionLoad_settings_file")->trigger();
+    QCOMPARE(contents(home.userSettingsFile() + ".bak"), before);
 }
 
 void TestPresets::unwritableSettingsDirectory_data()

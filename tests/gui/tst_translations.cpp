@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about.h"
 #include "glwidget.h"
 #include "mainwindow.h"
@@ -17,18 +18,20 @@
 
 namespace {
 
-/// The catalogues chosen for a locale name, installed for the object's lifetime.
+/// The catalogues chosen for a locale name, Qt's own too, installed for the object's lifetime.
 struct InstalledCatalogues {
     explicit InstalledCatalogues(const QString &localeName)
-        : loaded(installTranslations(*qApp, localeName, program, standard))
+        : loaded(installTranslations(*qApp, localeName, program, standard, &qt))
     {
     }
     ~InstalledCatalogues()
     {
         qApp->removeTranslator(&standard);
         qApp->removeTranslator(&program);
+        qApp->removeTranslator(&qt);
     }
 
+    QTranslator qt;
     QTranslator program;
     QTranslator standard;
     bool loaded;
@@ -122,6 +125,8 @@ void TestTranslations::catalogueChoice()
     COMPARE_TEXT(tr("QColorDialog", "Select Color"), "Select Color", "Выбор цвета");
     COMPARE_TEXT(tr("QColorDialog", "A&lpha channel:"), "A&lpha channel:", "&Альфа-канал:");
     COMPARE_TEXT(tr("QPlatformTheme", "Cancel"), "Cancel", "Отмена");
+    COMPARE_TEXT(tr("QFileDialog", "Look in:"), "Look in:", "Перейти к:");
+    COMPARE_TEXT(tr("QPlatformTheme", "OK"), "OK", "ОК"); // Qt's own: Latin "OK"
 }
 
 void TestTranslations::windowTexts()
