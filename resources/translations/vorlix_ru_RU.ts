@@ -137,6 +137,22 @@
         <comment>texture</comment>
         <translation> загружена</translation>
     </message>
+    <message>
+        <source>The simulation diverged: lower the speed or raise Iterations/frame</source>
+        <translation>Расчёт разошёлся: уменьшите скорость или увеличьте число итераций на кадр</translation>
+    </message>
+    <message>
+        <source>No triangles in </source>
+        <translation>Нет треугольников в </translation>
+    </message>
+    <message>
+        <source>No presets in </source>
+        <translation>Нет наборов параметров в </translation>
+    </message>
+    <message>
+        <source>Not loaded: can&apos;t keep a backup in </source>
+        <translation>Не загружено: не могу сохранить резервную копию в </translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
