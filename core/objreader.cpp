@@ -244,6 +244,23 @@ void appendNormal(const float *a, const float *b, const float *c, std::vector<fl
         normals.end(), { float(n[0] / length), float(n[1] / length), float(n[2] / length) });
 }
 
+// A face written as the program has always written its meshes, three plain numbers (also
+// hexadecimal or octal), keeps its scanf reading; slashes, signs or more than three
+// vertices mark the standard forms.
+bool isPlainTriangle(const char *p, const char *end)
+{
+    int words = 0;
+    bool inWord = false;
+    for (; p < end; ++p) {
+        if (*p == '/' || *p == '-')
+            return false;
+        const bool blank = *p == ' ' || *p == '\t' || *p == '\r' || *p == '\v' || *p == '\f';
+        words += !blank && !inWord;
+        inWord = !blank;
+    }
+    return words <= 3;
+}
+
 // "vn", "vt" and "vp" lines: normals, texture and parameter-space coordinates.
 bool isVertexAttribute(const char *begin, const char *end)
 {
@@ -269,8 +286,7 @@ ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
             ++mesh.faceCount;
         }
     });
-    const bool standard = attributeLines > 0 && mesh.faceCount > 0;
-    mesh.vertexCount = standard ? vertexLines - attributeLines : vertexLines;
+    mesh.vertexCount = vertexLines - attributeLines;
     mesh.vertices.reserve(3 * std::size_t(mesh.vertexCount));
     mesh.faces.reserve(3 * std::size_t(mesh.faceCount));
 
@@ -281,7 +297,7 @@ ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
         if (begin == end)
             return;
         if (*begin == 'v') {
-            if (standard && isVertexAttribute(begin, end))
+            if (isVertexAttribute(begin, end))
                 return;
             const char *numbers = begin + 1;
             if (!separatorIsPoint
@@ -295,11 +311,11 @@ ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
             }
             appendVertex(numbers, end, mesh.vertices);
         } else if (*begin == 'f') {
-            if (standard)
+            if (isPlainTriangle(begin + 1, end))
+                appendFaceIfValid(begin + 1, end, mesh.vertexCount, mesh.faces);
+            else
                 appendPolygonIfValid(begin + 1, end, int(mesh.vertices.size() / 3),
                     mesh.vertexCount, polygon, mesh.faces);
-            else
-                appendFaceIfValid(begin + 1, end, mesh.vertexCount, mesh.faces);
         }
     });
 

@@ -11,8 +11,7 @@ namespace vorlix {
 
 /// A triangulated mesh read from OBJ text.
 struct ObjMesh {
-    /// Vertex positions: the lines that begin with "v", in standard OBJ text (see readObj)
-    /// except those that begin with "vn", "vt" or "vp".
+    /// Vertex positions: the lines that begin with "v", except "vn", "vt" and "vp".
     int vertexCount = 0;
     int faceCount = 0; ///< lines that begin with "f"
     std::vector<float> vertices; ///< x, y, z of each vertex line, in file order
@@ -31,21 +30,19 @@ struct ObjMesh {
 /// every "." counts as the decimal point, and so does `decimalSeparator` (the numeric
 /// locale's), so under a "," locale both 1.5 and 1,5 read as one and a half.
 ///
-/// Text that has faces and also "vn", "vt" or "vp" lines (normals, texture or parameter
-/// coordinates) is standard OBJ as modelling tools write it. There those lines are no
-/// positions and take no vertex number. A face vertex is written v, v/vt, v//vn or
-/// v/vt/vn in decimal, and only v counts; a negative v counts back from the last position
-/// defined before the line (−1 is that one). A face of n vertices gives the fan (1,2,3),
-/// (1,3,4), … (1,n−1,n); its vertices end at the first word that does not begin with a
-/// number.
+/// Lines that begin with "vn", "vt" or "vp" (normals, texture or parameter coordinates)
+/// are no positions and take no vertex number.
 ///
-/// Any other text is read as the program always read it, so that meshes written for it
-/// draw exactly as before: every "v" line is a position, and a face line is read as
-/// scanf("%i %i %i") would: 1-based vertex numbers, also in hexadecimal (0x1f) and
-/// leading-zero octal (017) form; anything after the third number is ignored, so a polygon
-/// contributes the triangle of its first three vertices, a negative number is out of range
-/// and "1/2/3" forms do not parse. A number that does not parse reads as 0, and so do the
-/// later ones of its line.
+/// A face line of at most three plain numbers is read as the program always read it, so
+/// that meshes written for it draw exactly as before: as scanf("%i %i %i") would, 1-based
+/// vertex numbers, also in hexadecimal (0x1f) and leading-zero octal (017) form; a number
+/// that does not parse reads as 0, and so do the later ones of its line.
+///
+/// Any other face line is standard OBJ as modelling tools write it: a face vertex is
+/// written v, v/vt, v//vn or v/vt/vn in decimal, and only v counts; a negative v counts
+/// back from the last position defined before the line (−1 is that one). A face of n
+/// vertices gives the fan (1,2,3), (1,3,4), … (1,n−1,n); its vertices end at the first
+/// word that does not begin with a number.
 ///
 /// A face any of whose vertex numbers is 0 or names no position is counted in `faceCount`
 /// but skipped: it never reads outside the vertex array. Positive numbers may refer to
