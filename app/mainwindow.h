@@ -100,6 +100,7 @@ private slots:
     void on_actionPhysics_readout_toggled(bool checked);
     void on_actionRestart_from_the_panel_triggered();
     void on_integrator_currentIndexChanged(int index);
+    void on_actionMoments_from_body_triggered();
 
 private:
     void setButtonState(const char *styleSheet, const QString &text);

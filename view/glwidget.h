@@ -34,7 +34,7 @@ public:
 
     // Rendering
     GLuint makeEllipsoid(float radius, int slices, int stacks);
-    void drawObject(GLuint list);
+    void drawObject(GLuint list, const vorlix::Matrix4 &placement = vorlix::identityMatrix());
     void drawObject0(GLuint list);
     void changeLineWidth();
     void changeBackgroundColor();
@@ -109,9 +109,9 @@ public:
     /// begins from the identity orientation.
     bool divergedSinceStart = false;
 
-signals:
-    /// ω or the orientation stopped being finite; the ticks have stopped.
-    void diverged();
+    /// Where the body's mesh is drawn within the body frame: as read (the identity), or
+    /// moved and turned into its principal frame when its moments were computed.
+    vorlix::Matrix4 bodyPlacement = vorlix::identityMatrix();
 
     // Physics readout: simulated time, ω of every tick, and the invariants' reference.
     double simulatedTime = 0;
@@ -119,6 +119,10 @@ signals:
     vorlix::OmegaHistory omegaHistory;
     /// t = 0, the ω history empties, and the current T and |L| become the drift's reference.
     void restartClock();
+
+signals:
+    /// ω or the orientation stopped being finite; the ticks have stopped.
+    void diverged();
 
 protected:
     void initializeGL() override;

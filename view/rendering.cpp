@@ -101,7 +101,7 @@ void GLWidget::drawScene(bool throughTraceLayer)
         drawTraces(throughTraceLayer);
 
     glMultMatrixd(orientationMatrix.data());
-    drawObject(bodyList);
+    drawObject(bodyList, bodyPlacement);
     drawObject(arrowList);
     // Last, so that the translucent ellipsoid blends over the body.
     if (showEllipsoid)
@@ -133,10 +133,11 @@ GLuint GLWidget::makeEllipsoid(float radius, int slices, int stacks)
     return list;
 }
 
-void GLWidget::drawObject(GLuint list)
+void GLWidget::drawObject(GLuint list, const vorlix::Matrix4 &placement)
 {
     glPushMatrix();
     glScalef(zoom, zoom, zoom);
+    glMultMatrixd(placement.data());
     glCallList(list);
     glPopMatrix();
 }

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Ticks per second of the running simulation with the physics readout dock hidden and
+// shown, alternating, so that the cost of sampling ω every tick and refreshing the labels
+// and the ω(t) plot ten times a second can be read off. Run it from data/ on a display:
+//   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_readout
+
+#include "glwidget.h"
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int roundsEach = 5;
+constexpr int roundMs = 3000;
+
+double ticksPerSecond(QApplication &app, GLWidget *view)
+{
+    const int before = view->frameCounter;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < roundMs)
+        app.processEvents(QEventLoop::AllEvents, 50);
+    return (view->frameCounter - before) * 1000.0 / clock.elapsed();
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    auto *readout = window.findChild<QAction *>("actionPhysics_readout");
+    window.findChild<QPushButton *>("pushButton")->click();
+    ticksPerSecond(app, window.glWidget); // warm-up
+
+    std::vector<double> hidden, shown;
+    for (int round = 0; round < roundsEach; ++round) {
+        readout->setChecked(false);
+        hidden.push_back(ticksPerSecond(app, window.glWidget));
+        readout->setChecked(true);
+        shown.push_back(ticksPerSecond(app, window.glWidget));
+    }
+    const double h = median(hidden), s = median(shown);
+    std::printf("ticks per second, median of %d rounds of %d ms\n", roundsEach, roundMs);
+    std::printf("readout hidden: %.1f\nreadout shown : %.1f (%+.1f %%)\n", h, s,
+        100.0 * (s - h) / h);
+    return 0;
+}
