@@ -101,6 +101,7 @@ void MainWindow::LoadValues()
     glWidget->drawYLines = ui->yb->isChecked();
     glWidget->drawZLines = ui->zb->isChecked();
     glWidget->iterPerFrame = p.iterPerFrame;
+    glWidget->clearPoinsotPaths();
     glWidget->updateGL();
 }
 
@@ -153,6 +154,7 @@ void MainWindow::configureView()
 {
     glWidget->backgroundColor = backgroundColor;
     glWidget->changeBackgroundColor();
+    showCheckedOverlays();
     LoadValues();
 }
 

@@ -16,7 +16,7 @@ class Ui_MainWindowClass;
 namespace vorlix {
 struct Preset;
 struct SettingsFile;
-}
+} // namespace vorlix
 
 /// The one window: the parameter panel, the 3-D view, the status-bar readout and the
 /// preset store. Its slots are connected to the form by object name.
@@ -92,6 +92,10 @@ private slots:
     void on_actionLine_width_triggered();
     void on_Draw_toggled(bool checked);
     void on_Ell_toggled(bool checked);
+    void on_actionAngular_momentum_toggled(bool checked);
+    void on_actionAngular_velocity_toggled(bool checked);
+    void on_actionPolhode_toggled(bool checked);
+    void on_actionInvariable_plane_toggled(bool checked);
 
 private:
     void setButtonState(const char *styleSheet, const QString &text);
@@ -99,9 +103,12 @@ private:
     void stopSimulation();
     /// Throws the view away and builds a new one from bodyFileName and textureFileName.
     void replaceView();
-    /// Hands a new view the window's state: the background colour and the panel. The line
-    /// width is the start-up view's only; a view made for a new body starts at 1 pixel.
+    /// Hands a new view the window's state: the background colour, the overlay switches and
+    /// the panel. The line width is the start-up view's only; a view made for a new body
+    /// starts at 1 pixel.
     void configureView();
+    /// The Physics menu's overlay switches, as checked, into the view.
+    void showCheckedOverlays();
     void createStatusLabels();
 
     // Presets

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VORLIX_SCENEGEOMETRY_H
 #define VORLIX_SCENEGEOMETRY_H
 
 #include "rigidbody.h"
 
 namespace vorlix {
+
+/// Longest semi-axis of Poinsot's ellipsoid as drawn: the one about the axis of least moment.
+constexpr double ellipsoidRadius = 0.65;
 
 struct Viewport {
     int x, y, side;

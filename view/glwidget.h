@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class QImage;
 class QTimer;
 
@@ -95,6 +97,17 @@ public:
     /// The scheme rotate() advances the body with; explicit Euler unless the user chose.
     const vorlix::Stepper *stepper = &vorlix::explicitEuler();
 
+    // Poinsot's construction
+    bool showAngularMomentum = false;
+    bool showAngularVelocity = false;
+    bool showPolhode = false;
+    bool showInvariablePlane = false;
+    /// The point of contact in the body frame (polhode) and in space (herpolhode), one
+    /// point per frame drawn while shown. A full path keeps its points and stops growing.
+    std::vector<vorlix::Vector3> polhode, herpolhode;
+    static constexpr std::size_t poinsotPathCapacity = 100000;
+    void clearPoinsotPaths();
+
 protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
@@ -110,6 +123,13 @@ private slots:
     void rotate();
 
 private:
+    void recordPoinsotPaths();
+    /// After the view matrix, before the body's orientation: the angular momentum.
+    void drawWorldOverlays();
+    /// After the body's orientation: the angular velocity and the polhode.
+    void drawBodyOverlays();
+    /// Last of all, in space: the translucent plane and the herpolhode on it.
+    void drawInvariablePlane();
     void recordAndDrawTrace(double *buffer, int &writeIndex, int column, const float *colour);
     bool listsCreated = false;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
 #include "scenegeometry.h"
@@ -65,6 +66,7 @@ void GLWidget::paintGL()
         viewMatrix = vorlix::identityMatrix();
         resetView = 0;
     }
+    recordPoinsotPaths();
 
     glLoadIdentity();
     glPushMatrix();
@@ -83,13 +85,16 @@ void GLWidget::paintGL()
             recordAndDrawTrace(zLines, zLinesIndex, 2, blue);
     }
 
+    drawWorldOverlays();
     glMultMatrixd(orientationMatrix.data());
     drawObject(bodyList);
     drawObject(arrowList);
+    drawBodyOverlays();
     // Last, so that the translucent ellipsoid blends over the body.
     if (showEllipsoid)
         drawObject0(ellipsoidList);
     glPopMatrix();
+    drawInvariablePlane();
 }
 
 GLuint GLWidget::makeEllipsoid(float radius, int slices, int stacks)
