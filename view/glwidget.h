@@ -103,9 +103,10 @@ public:
     bool showPolhode = false;
     bool showInvariablePlane = false;
     /// The point of contact in the body frame (polhode) and in space (herpolhode), one
-    /// point per frame drawn while shown. A full path keeps its points and stops growing.
+    /// point per frame drawn while shown. A full path keeps its points and stops growing:
+    /// 80 s of ticks, many turns of a polhode, and each frame redraws every point.
     std::vector<vorlix::Vector3> polhode, herpolhode;
-    static constexpr std::size_t poinsotPathCapacity = 100000;
+    static constexpr std::size_t poinsotPathCapacity = 20000;
     void clearPoinsotPaths();
 
 protected:
