@@ -109,6 +109,7 @@ void MainWindow::LoadValues()
     glWidget->drawZLines = ui->zb->isChecked();
     glWidget->iterPerFrame = p.iterPerFrame;
     glWidget->restartClock();
+    glWidget->clearPoinsotPaths();
     glWidget->updateGL();
 }
 
@@ -175,6 +176,7 @@ void MainWindow::configureView()
     glWidget->backgroundColor = backgroundColor;
     glWidget->changeBackgroundColor();
     on_integrator_currentIndexChanged(ui->integrator->currentIndex());
+    showCheckedOverlays();
     LoadValues();
 }
 

@@ -95,6 +95,10 @@ private slots:
     void on_actionLine_width_triggered();
     void on_Draw_toggled(bool checked);
     void on_Ell_toggled(bool checked);
+    void on_actionAngular_momentum_toggled(bool checked);
+    void on_actionAngular_velocity_toggled(bool checked);
+    void on_actionPolhode_toggled(bool checked);
+    void on_actionInvariable_plane_toggled(bool checked);
 
     // Physics menu and readout
     void on_actionPhysics_readout_toggled(bool checked);
@@ -110,10 +114,12 @@ private:
     void stopDivergedSimulation();
     /// Throws the view away and builds a new one from bodyFileName and textureFileName.
     void replaceView();
-    /// Hands a new view the window's state: the background colour, the panel and the
-    /// handling of a diverged run. The line width is the start-up view's only; a view made
-    /// for a new body starts at 1 pixel.
+    /// Hands a new view the window's state: the background colour, the overlay switches,
+    /// the integrator, the panel and the handling of a diverged run. The line width is the
+    /// start-up view's only; a view made for a new body starts at 1 pixel.
     void configureView();
+    /// The Physics menu's overlay switches, as checked, into the view.
+    void showCheckedOverlays();
     void createStatusLabels();
     void createPhysicsReadout();
     /// Shows the view's physics in the readout dock; runs about ten times a second while

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class QImage;
 class QTimer;
 
@@ -124,6 +126,18 @@ signals:
     /// ω or the orientation stopped being finite; the ticks have stopped.
     void diverged();
 
+    // Poinsot's construction
+    bool showAngularMomentum = false;
+    bool showAngularVelocity = false;
+    bool showPolhode = false;
+    bool showInvariablePlane = false;
+    /// The point of contact in the body frame (polhode) and in space (herpolhode), one
+    /// point per frame drawn while shown. A full path keeps its points and stops growing:
+    /// 80 s of ticks, many turns of a polhode, and each frame redraws every point.
+    std::vector<vorlix::Vector3> polhode, herpolhode;
+    static constexpr std::size_t poinsotPathCapacity = 20000;
+    void clearPoinsotPaths();
+
 protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
@@ -152,6 +166,13 @@ private:
     std::array<int, TraceLayer::traceCount> traceGenerations {};
     /// The view's framebuffer in device pixels, as Qt last gave it to resizeGL.
     QSize framebufferSize;
+    void recordPoinsotPaths();
+    /// After the view matrix, before the body's orientation: the angular momentum.
+    void drawWorldOverlays();
+    /// After the body's orientation: the angular velocity and the polhode.
+    void drawBodyOverlays();
+    /// Last of all, in space: the translucent plane and the herpolhode on it.
+    void drawInvariablePlane();
     bool listsCreated = false;
 
     // Bodies: a warning shown inside initializeGL would run an event loop that

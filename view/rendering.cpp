@@ -78,8 +78,9 @@ void GLWidget::applyPendingTurns()
 
 void GLWidget::recordFrame()
 {
-    // Paths that follow the body (such as the polhode) are recorded here too, so that
-    // every picture drawn of this instant, tile by tile, shows the same points.
+    // Every path that follows the body is recorded here, so that every picture drawn of
+    // this instant, tile by tile, shows the same points.
+    recordPoinsotPaths();
     if (!drawLines)
         return;
     if (drawXLines)
@@ -100,13 +101,16 @@ void GLWidget::drawScene(bool throughTraceLayer)
     if (drawLines)
         drawTraces(throughTraceLayer);
 
+    drawWorldOverlays();
     glMultMatrixd(orientationMatrix.data());
     drawObject(bodyList, bodyPlacement);
     drawObject(arrowList);
+    drawBodyOverlays();
     // Last, so that the translucent ellipsoid blends over the body.
     if (showEllipsoid)
         drawObject0(ellipsoidList);
     glPopMatrix();
+    drawInvariablePlane();
 }
 
 GLuint GLWidget::makeEllipsoid(float radius, int slices, int stacks)

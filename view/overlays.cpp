@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "glwidget.h"
+
+#include "poinsot.h"
+
+#include <GL/glu.h>
+
+#include <algorithm>
+
+using vorlix::Vector3;
+
+namespace {
+
+const GLfloat momentumYellow[3] = { 1.0f, 0.85f, 0.2f };
+const GLfloat velocityMagenta[3] = { 1.0f, 0.3f, 1.0f };
+const GLfloat pathMagenta[3] = { 1.0f, 0.7f, 1.0f };
+const GLfloat planeTint[4] = { 0.6f, 0.8f, 1.0f, 0.25f };
+constexpr double planeRadius = 0.9;
+
+vorlix::PoinsotConstruction constructionOf(const GLWidget &view)
+{
+    return vorlix::poinsotConstruction({ view.inertiaX, view.inertiaY, view.inertiaZ },
+        { view.omegaX, view.omegaY, view.omegaZ }, view.orientationMatrix);
+}
+
+void appendPoint(std::vector<Vector3> &path, const Vector3 &p)
+{
+    // A repaint without a tick in between (an expose, an export tile) adds nothing.
+    const bool repeated
+        = !path.empty() && path.back().x == p.x && path.back().y == p.y && path.back().z == p.z;
+    if (!repeated && path.size() < GLWidget::poinsotPathCapacity)
+        path.push_back(p);
+}
+
+/// Everything the overlays change, restored when it goes out of scope, so that the rest
+/// of the picture is drawn exactly as without them.
+class SavedState {
+public:
+    SavedState()
+    {
+        glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LIGHTING_BIT | GL_COLOR_BUFFER_BIT
+            | GL_DEPTH_BUFFER_BIT);
+        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+        glPushMatrix();
+    }
+    ~SavedState()
+    {
+        glPopMatrix();
+        glPopClientAttrib();
+        glPopAttrib();
+    }
+    SavedState(const SavedState &) = delete;
+    SavedState &operator=(const SavedState &) = delete;
+};
+
+/// A lit shaft and cone from the origin to `tip`.
+void drawArrow(const Vector3 &tip, const GLfloat *colour)
+{
+    const double length = vorlix::norm(tip);
+    const double head = std::min(0.12, 0.4 * length);
+    glPushMatrix();
+    glMultMatrixd(vorlix::frameAlong(tip).data());
+    glColor3fv(colour);
+    GLUquadric *quadric = gluNewQuadric();
+    gluCylinder(quadric, 0.012, 0.012, length - head, 12, 1);
+    glTranslated(0, 0, length - head);
+    gluCylinder(quadric, 0.035, 0, head, 12, 1);
+    gluQuadricOrientation(quadric, GLU_INSIDE);
+    gluDisk(quadric, 0, 0.035, 12, 1);
+    gluDeleteQuadric(quadric);
+    glPopMatrix();
+}
+
+/// An unlit line through the recorded points; the trace arrays may still be bound to the
+/// normal pointer, so only the vertex array is enabled.
+void drawPath(const std::vector<Vector3> &path, const GLfloat *colour)
+{
+    if (path.size() < 2)
+        return;
+    glDisable(GL_LIGHTING);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_DOUBLE, sizeof(Vector3), &path.front().x);
+    glColor3fv(colour);
+    glDrawArrays(GL_LINE_STRIP, 0, GLsizei(path.size()));
+}
+
+} // namespace
+
+void GLWidget::clearPoinsotPaths()
+{
+    polhode.clear();
+    herpolhode.clear();
+}
+
+void GLWidget::recordPoinsotPaths()
+{
+    if (!showPolhode && !showInvariablePlane)
+        return;
+    const vorlix::PoinsotConstruction c = constructionOf(*this);
+    if (!c.drawable)
+        return;
+    if (showPolhode)
+        appendPoint(polhode, c.bodyContact);
+    if (showInvariablePlane)
+        appendPoint(herpolhode, c.worldContact);
+}
+
+void GLWidget::drawWorldOverlays()
+{
+    if (!showAngularMomentum)
+        return;
+    const vorlix::PoinsotConstruction c = constructionOf(*this);
+    if (!c.drawable)
+        return;
+    const SavedState saved;
+    // Unit length: it reaches the sphere the axis traces are drawn on.
+    drawArrow(c.planeNormal, momentumYellow);
+}
+
+void GLWidget::drawBodyOverlays()
+{
+    if (!showAngularVelocity && !showPolhode)
+        return;
+    const SavedState saved;
+    const vorlix::PoinsotConstruction c = constructionOf(*this);
+    if (showAngularVelocity && c.drawable)
+        drawArrow(c.bodyContact, velocityMagenta);
+    if (showPolhode)
+        drawPath(polhode, pathMagenta);
+}
+
+void GLWidget::drawInvariablePlane()
+{
+    if (!showInvariablePlane)
+        return;
+    const SavedState saved;
+    glMultMatrixd(viewMatrix.data());
+    const vorlix::PoinsotConstruction c = constructionOf(*this);
+    if (c.drawable) {
+        glPushMatrix();
+        const Vector3 centre = c.planeDistance * c.planeNormal;
+        glTranslated(centre.x, centre.y, centre.z);
+        glMultMatrixd(c.planeFrame.data());
+        glDisable(GL_LIGHTING);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        // A veil: it hides nothing drawn after it, and the herpolhode on it stays visible.
+        glDepthMask(GL_FALSE);
+        glColor4fv(planeTint);
+        GLUquadric *quadric = gluNewQuadric();
+        gluDisk(quadric, 0, planeRadius, 48, 4);
+        gluDeleteQuadric(quadric);
+        glPopMatrix();
+    }
+    drawPath(herpolhode, pathMagenta);
+}
