@@ -153,6 +153,30 @@
         <source>Not loaded: can&apos;t keep a backup in </source>
         <translation>Не загружено: не могу сохранить резервную копию в </translation>
     </message>
+    <message>
+        <source>solid sphere</source>
+        <translation>сплошной шар</translation>
+    </message>
+    <message>
+        <source>No volume and no area in </source>
+        <translation>Нет ни объёма, ни площади в </translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>сплошное тело</translation>
+    </message>
+    <message>
+        <source>shell</source>
+        <translation>оболочка</translation>
+    </message>
+    <message>
+        <source>; moved %1 and turned %2° into its principal axes</source>
+        <translation>; сдвинуто на %1 и повёрнуто на %2° к главным осям</translation>
+    </message>
+    <message>
+        <source>Moments from the body: %1, %2, %3 (%4)</source>
+        <translation>Моменты инерции тела: %1, %2, %3 (%4)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
