@@ -122,10 +122,6 @@ public:
     /// t = 0, the ω history empties, and the current T and |L| become the drift's reference.
     void restartClock();
 
-signals:
-    /// ω or the orientation stopped being finite; the ticks have stopped.
-    void diverged();
-
     // Poinsot's construction
     bool showAngularMomentum = false;
     bool showAngularVelocity = false;
@@ -137,6 +133,10 @@ signals:
     std::vector<vorlix::Vector3> polhode, herpolhode;
     static constexpr std::size_t poinsotPathCapacity = 20000;
     void clearPoinsotPaths();
+
+signals:
+    /// ω or the orientation stopped being finite; the ticks have stopped.
+    void diverged();
 
 protected:
     void initializeGL() override;
