@@ -17,7 +17,9 @@ QByteArray movedBox()
     QByteArray text;
     for (int i = 0; i < 8; ++i)
         text += QString("v %1 %2 %3\n")
-                    .arg(0.3 + (i & 1 ? 1 : -1), i & 2 ? 0.5 : -0.5, i & 4 ? 0.25 : -0.25)
+                    .arg(0.3 + (i & 1 ? 1 : -1))
+                    .arg(i & 2 ? 0.5 : -0.5)
+                    .arg(i & 4 ? 0.25 : -0.25)
                     .toUtf8();
     return text + "f 1 5 7 3\nf 2 4 8 6\nf 1 2 6 5\nf 3 7 8 4\nf 1 3 4 2\nf 5 6 8 7\n";
 }
@@ -49,8 +51,8 @@ void TestMomentsAction::boxGetsItsMomentsAndIsCentred()
     QCOMPARE(ui.Iy->value(), 3.4);
     QCOMPARE(ui.Iz->value(), 4.0);
     QCOMPARE(shown.view()->inertiaY, 3.4);
-    // Moved back by its offset, not turned: its axes are already principal.
-    QVERIFY(std::abs(shown.view()->bodyPlacement[12] + 0.3) < 1e-9);
+    // Moved back by its offset (read as floats), not turned: its axes are already principal.
+    QVERIFY(std::abs(shown.view()->bodyPlacement[12] + 0.3) < 1e-6);
     QCOMPARE(shown.window.messageLabel->text(),
         QString("<small>Moments from the body: 1, 3.4, 4 (solid); moved 0.3 and turned 0° "
                 "into its principal axes</small>"));
