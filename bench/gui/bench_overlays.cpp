@@ -4,6 +4,7 @@
 // on alternate, so that a busy machine slows both alike. Run from the data directory:
 //   cd data && xvfb-run -a env LIBGL_ALWAYS_SOFTWARE=1 ../build/bench/bench_overlays
 
+#include "benchsupport.h"
 #include "glwidget.h"
 #include "mainwindow.h"
 
@@ -18,19 +19,6 @@
 #include <vector>
 
 namespace {
-
-bool waitUntilExposed(QWidget &widget, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        QApplication::processEvents();
-        if (widget.windowHandle() && widget.windowHandle()->isExposed())
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
-}
 
 double medianRepaintMs(GLWidget &view, int frames)
 {

@@ -4,6 +4,7 @@
 // Run from the data directory on a display, e.g.
 //   cd data && xvfb-run -a env LIBGL_ALWAYS_SOFTWARE=1 ../build/bench/bench_repaint
 
+#include "benchsupport.h"
 #include "glwidget.h"
 
 #include <QApplication>
@@ -28,19 +29,6 @@ void fillTrace(double *buffer, int points)
         buffer[3 * p + 1] = 0.8 * qSin(angle);
         buffer[3 * p + 2] = 0.6;
     }
-}
-
-bool waitUntilExposed(QWidget &widget, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        QApplication::processEvents();
-        if (widget.windowHandle() && widget.windowHandle()->isExposed())
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
 }
 
 /// Median milliseconds per repaint; turning: the view turns by a small angle before each.

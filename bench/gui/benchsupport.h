@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef VORLIX_BENCHSUPPORT_H
+#define VORLIX_BENCHSUPPORT_H
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+
+/// Lets the event loop run until the widget's window is on screen, so that the first
+/// timed frame is not the one that creates the GL context.
+inline bool waitUntilExposed(QWidget &widget, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        QApplication::processEvents();
+        if (widget.windowHandle() && widget.windowHandle()->isExposed())
+            return true;
+        QThread::msleep(10);
+    }
+    return false;
+}
+
+#endif
