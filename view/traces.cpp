@@ -67,7 +67,11 @@ void GLWidget::drawTraces(bool throughTraceLayer)
         ShownTrace { drawZLines ? zLines : nullptr, tracePointCount(zLinesIndex), blue,
             traceGenerations[2] },
     };
-    if (throughTraceLayer && traceLayer.draw(traces, framebufferSize))
+    int shownPoints = 0;
+    for (const ShownTrace &trace : traces)
+        shownPoints += trace.points ? trace.pointCount : 0;
+    if (throughTraceLayer && shownPoints >= traceLayerMinimumPoints
+        && traceLayer.draw(traces, framebufferSize))
         return;
     for (const ShownTrace &trace : traces)
         drawTrace(trace);

@@ -67,6 +67,7 @@ void TraceLayerTest::incrementalFramesMatchWholeRedraws()
     QFETCH(int, change);
     GLWidget layered("cylinder.obj", ""), whole("cylinder.obj", "");
     whole.incrementalTraces = false;
+    layered.traceLayerMinimumPoints = 0;
     QImage frames[2];
     for (GLWidget *view : { &layered, &whole }) {
         view->drawLines = view->drawXLines = view->drawYLines = view->drawZLines = true;
