@@ -41,13 +41,13 @@ void MainWindow::on_actionPhysics_readout_toggled(bool checked)
     }
 }
 
+// Start, from stopped, reads the panel (LoadValues), which also restarts the clock and
+// the drift's reference and clears the Poinsot paths.
 void MainWindow::on_actionRestart_from_the_panel_triggered()
 {
     stopSimulation();
-    LoadValues();
     glWidget->orientationMatrix = vorlix::identityMatrix();
     glWidget->freeMemoryOfDrawLines();
-    glWidget->restartClock();
     on_pushButton_clicked();
 }
 
