@@ -130,11 +130,13 @@ public:
     bool showAngularVelocity = false;
     bool showPolhode = false;
     bool showInvariablePlane = false;
-    /// The point of contact in the body frame (polhode) and in space (herpolhode), one
-    /// point per frame drawn while shown. A full path keeps its points and stops growing:
-    /// 80 s of ticks, many turns of a polhode, and each frame redraws every point.
+    /// The point of contact in the body frame (polhode) and in space (herpolhode),
+    /// recorded each frame drawn while shown, straight runs thinned to within a third of a
+    /// pixel at the default size. A full path keeps its points and stops growing: each
+    /// frame redraws every point.
     std::vector<vorlix::Vector3> polhode, herpolhode;
     static constexpr std::size_t poinsotPathCapacity = 20000;
+    static constexpr double poinsotPathTolerance = 0.001;
     void clearPoinsotPaths();
 
 signals:

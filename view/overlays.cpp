@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
+#include "contactpath.h"
 #include "poinsot.h"
 
 #include <GL/glu.h>
@@ -21,15 +22,6 @@ vorlix::PoinsotConstruction constructionOf(const GLWidget &view)
 {
     return vorlix::poinsotConstruction({ view.inertiaX, view.inertiaY, view.inertiaZ },
         { view.omegaX, view.omegaY, view.omegaZ }, view.orientationMatrix);
-}
-
-void appendPoint(std::vector<Vector3> &path, const Vector3 &p)
-{
-    // A repaint without a tick in between (an expose, an export tile) adds nothing.
-    const bool repeated
-        = !path.empty() && path.back().x == p.x && path.back().y == p.y && path.back().z == p.z;
-    if (!repeated && path.size() < GLWidget::poinsotPathCapacity)
-        path.push_back(p);
 }
 
 /// Everything the overlays change, restored when it goes out of scope, so that the rest
@@ -62,7 +54,9 @@ void drawArrow(const Vector3 &tip, const GLfloat *colour)
     glMultMatrixd(vorlix::frameAlong(tip).data());
     glColor3fv(colour);
     GLUquadric *quadric = gluNewQuadric();
-    gluCylinder(quadric, 0.012, 0.012, length - head, 12, 1);
+    // Six sides look round at a few pixels across; long thin triangles are what software
+    // GL spends its time on.
+    gluCylinder(quadric, 0.012, 0.012, length - head, 6, 1);
     glTranslated(0, 0, length - head);
     gluCylinder(quadric, 0.035, 0, head, 12, 1);
     gluQuadricOrientation(quadric, GLU_INSIDE);
@@ -101,9 +95,10 @@ void GLWidget::recordPoinsotPaths()
     if (!c.drawable)
         return;
     if (showPolhode)
-        appendPoint(polhode, c.bodyContact);
+        vorlix::appendContactPoint(polhode, c.bodyContact, poinsotPathTolerance, poinsotPathCapacity);
     if (showInvariablePlane)
-        appendPoint(herpolhode, c.worldContact);
+        vorlix::appendContactPoint(
+            herpolhode, c.worldContact, poinsotPathTolerance, poinsotPathCapacity);
 }
 
 void GLWidget::drawWorldOverlays()
@@ -149,7 +144,8 @@ void GLWidget::drawInvariablePlane()
         glDepthMask(GL_FALSE);
         glColor4fv(planeTint);
         GLUquadric *quadric = gluNewQuadric();
-        gluDisk(quadric, 0, planeRadius, 48, 4);
+        // One ring of triangles: more rings add cost on software GL and nothing to a flat veil.
+        gluDisk(quadric, 0, planeRadius, 48, 1);
         gluDeleteQuadric(quadric);
         glPopMatrix();
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of Poinsot's overlays: one repaint of the main window's view at its default size
-// with all four off and all four on, the paths empty, a few seconds long and full. Off and
-// on alternate, so that a busy machine slows both alike. Run from the data directory:
+// with all four off and all four on, on the first preset (the flip), with the paths empty,
+// after a few seconds of the motion and full. Off and on alternate frame by frame, so that
+// a busy machine slows both alike. Run from the data directory:
 //   cd data && xvfb-run -a env LIBGL_ALWAYS_SOFTWARE=1 ../build/bench/bench_overlays
 
 #include "benchsupport.h"
@@ -9,46 +10,65 @@
 #include "mainwindow.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QThread>
-#include <QWindow>
 #include <QtMath>
 
+#include <QElapsedTimer>
+
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-double medianRepaintMs(GLWidget &view, int frames)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < frames; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        view.updateGL();
-        glFinish();
-        ms.push_back(clock.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-// A closed loop wound round again and again, as a long run retraces its polhode.
-std::vector<vorlix::Vector3> loop(std::size_t points, double radius, double height)
-{
-    std::vector<vorlix::Vector3> path(points);
-    for (std::size_t p = 0; p < points; ++p) {
-        const double angle = 2 * M_PI * double(p % 1000) / 1000;
-        path[p] = { radius * qCos(angle), radius * qSin(angle), height };
-    }
-    return path;
-}
-
 void showOverlays(GLWidget &view, bool on)
 {
     view.showAngularMomentum = view.showAngularVelocity = on;
     view.showPolhode = view.showInvariablePlane = on;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+/// Median repaint times with the overlays off and on, and the median of their paired
+/// differences, in milliseconds.
+std::array<double, 3> repaintMs(GLWidget &view, int pairs)
+{
+    std::vector<double> ms[2], difference;
+    for (int pair = 0; pair < pairs; ++pair) {
+        for (bool on : { false, true }) {
+            showOverlays(view, on);
+            QElapsedTimer clock;
+            clock.start();
+            view.updateGL();
+            glFinish();
+            ms[on].push_back(clock.nsecsElapsed() / 1e6);
+        }
+        difference.push_back(ms[1].back() - ms[0].back());
+    }
+    return { median(ms[0]), median(ms[1]), median(difference) };
+}
+
+/// Ticks as the timer does, each drawn, with the overlays recording.
+void run(GLWidget &view, double seconds)
+{
+    showOverlays(view, true);
+    for (int tick = 0; tick * GLWidget::tickIntervalMs < seconds * 1000; ++tick)
+        QMetaObject::invokeMethod(&view, "rotate");
+}
+
+// A closed loop wound round again and again.
+std::vector<vorlix::Vector3> loop(std::size_t points, double radius, double height)
+{
+    std::vector<vorlix::Vector3> path(points);
+    for (std::size_t p = 0; p < points; ++p) {
+        const double angle = 2 * M_PI * double(p % 400) / 400;
+        path[p] = { radius * qCos(angle), radius * qSin(angle), height };
+    }
+    return path;
 }
 
 } // namespace
@@ -66,25 +86,18 @@ int main(int argc, char **argv)
     std::printf("view %dx%d, the first preset, ellipsoid %s\n", view.width(), view.height(),
         view.showEllipsoid ? "on" : "off");
 
-    // 1250 points: five seconds of ticks every 4 ms.
-    for (std::size_t points :
-        { std::size_t(0), std::size_t(1250), GLWidget::poinsotPathCapacity }) {
-        std::vector<double> off, on;
-        for (int round = 0; round < 7; ++round) {
-            showOverlays(view, false);
-            off.push_back(medianRepaintMs(view, 30));
-            showOverlays(view, true);
-            // The first frame adds the current point; the rest add none, the body being still.
-            view.polhode = loop(points, 0.4, 0.3);
-            view.herpolhode = loop(points, 0.5, 0.45);
-            on.push_back(medianRepaintMs(view, 30));
-        }
-        std::sort(off.begin(), off.end());
-        std::sort(on.begin(), on.end());
-        const double a = off[off.size() / 2], b = on[on.size() / 2];
-        std::printf(
-            "paths of %6zu points: off %7.3f ms, on %7.3f ms per frame (median): %+.1f %%\n",
-            points, a, b, 100 * (b - a) / a);
-    }
+    const auto report = [&view](const char *paths) {
+        const std::array<double, 3> ms = repaintMs(view, 1500);
+        std::printf("%-26s %5zu + %5zu points: off %6.3f ms, on %6.3f ms: %+5.1f %%\n", paths,
+            view.polhode.size(), view.herpolhode.size(), ms[0], ms[1], 100 * ms[2] / ms[0]);
+    };
+    report("paths empty:");
+    run(view, 5);
+    report("after 5 s of the flip:");
+    run(view, 55);
+    report("after 60 s of the flip:");
+    view.polhode = loop(GLWidget::poinsotPathCapacity, 0.4, 0.3);
+    view.herpolhode = loop(GLWidget::poinsotPathCapacity, 0.5, 0.45);
+    report("full:");
     return 0;
 }

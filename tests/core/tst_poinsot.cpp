@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "contactpath.h"
 #include "poinsot.h"
 #include "scenegeometry.h"
 
@@ -55,6 +56,36 @@ private slots:
         const Vector3 u = vorlix::column(c.planeFrame, 0), v = vorlix::column(c.planeFrame, 1);
         QVERIFY(vorlix::orthonormalityError(c.planeFrame) < eps);
         QVERIFY(vorlix::norm(vorlix::cross(u, v) - c.planeNormal) < eps);
+    }
+    void contactPath_data()
+    {
+        QTest::addColumn<QVector<QPointF>>("points"); // successive points, tolerance 1
+        QTest::addColumn<QVector<QPointF>>("kept");
+        QTest::addColumn<int>("capacity");
+        const QPointF o(0, 0), a(10, 0), b(20, 0), c(30, 0), corner(10, 10), far(60, 0);
+        QTest::newRow("a straight run keeps its ends, the last follows")
+            << QVector<QPointF> { o, a, b, c } << QVector<QPointF> { o, c } << 9;
+        QTest::newRow("a bend keeps its corner")
+            << QVector<QPointF> { o, a, corner } << QVector<QPointF> { o, a, corner } << 9;
+        QTest::newRow("a long run is cut")
+            << QVector<QPointF> { o, c, far } << QVector<QPointF> { o, c, far } << 9;
+        QTest::newRow("a repaint adds nothing")
+            << QVector<QPointF> { o, o, a, a } << QVector<QPointF> { o, a } << 9;
+        QTest::newRow("full: stops") << QVector<QPointF> { o, a, corner, b }
+                                     << QVector<QPointF> { o, a } << 2;
+    }
+    void contactPath()
+    {
+        QFETCH(QVector<QPointF>, points);
+        QFETCH(QVector<QPointF>, kept);
+        QFETCH(int, capacity);
+        std::vector<Vector3> path;
+        for (const QPointF &p : points)
+            vorlix::appendContactPoint(path, { p.x(), p.y(), 0 }, 1, std::size_t(capacity));
+        QVector<QPointF> got;
+        for (const Vector3 &p : path)
+            got << QPointF(p.x, p.y);
+        QCOMPARE(got, kept);
     }
 };
 
