@@ -54,13 +54,13 @@ void drawArrow(const Vector3 &tip, const GLfloat *colour)
     glMultMatrixd(vorlix::frameAlong(tip).data());
     glColor3fv(colour);
     GLUquadric *quadric = gluNewQuadric();
-    // Six sides look round at a few pixels across; long thin triangles are what software
-    // GL spends its time on.
-    gluCylinder(quadric, 0.012, 0.012, length - head, 6, 1);
+    // Smooth normals make four sides look round at a few pixels across, eight at the head;
+    // on software GL every long thin triangle costs.
+    gluCylinder(quadric, 0.012, 0.012, length - head, 4, 1);
     glTranslated(0, 0, length - head);
-    gluCylinder(quadric, 0.035, 0, head, 12, 1);
+    gluCylinder(quadric, 0.035, 0, head, 8, 1);
     gluQuadricOrientation(quadric, GLU_INSIDE);
-    gluDisk(quadric, 0, 0.035, 12, 1);
+    gluDisk(quadric, 0, 0.035, 8, 1);
     gluDeleteQuadric(quadric);
     glPopMatrix();
 }
@@ -144,8 +144,9 @@ void GLWidget::drawInvariablePlane()
         glDepthMask(GL_FALSE);
         glColor4fv(planeTint);
         GLUquadric *quadric = gluNewQuadric();
-        // One ring of triangles: more rings add cost on software GL and nothing to a flat veil.
-        gluDisk(quadric, 0, planeRadius, 48, 1);
+        // One ring of 32 triangles: its edge strays by about a pixel from the circle, and
+        // more triangles add cost on software GL and nothing to a faint veil.
+        gluDisk(quadric, 0, planeRadius, 32, 1);
         gluDeleteQuadric(quadric);
         glPopMatrix();
     }
