@@ -24,6 +24,19 @@ static QImage renderedFrame(GLWidget *view)
     return view->grabFrameBuffer();
 }
 
+// Arrows are lit (only their hue is fixed), paths unlit, the plane a faint veil.
+static bool looksLike(const QString &colour, QColor c)
+{
+    const int r = c.red(), g = c.green(), b = c.blue();
+    if (colour == "yellow")
+        return r > 60 && g > 0.6 * r && b < 0.5 * g;
+    if (colour == "magenta")
+        return r > 60 && qAbs(r - b) < 0.1 * r && g < 0.5 * r;
+    if (colour == "light magenta")
+        return r > 200 && r == b && qAbs(g - 0.7 * r) < 0.1 * r;
+    return b > 20 && b < 200 && b > r; // the veil
+}
+
 class TestOverlays : public QObject {
     Q_OBJECT
 private slots:
@@ -99,30 +112,11 @@ private slots:
             std::tie(view->omegaX, view->omegaY, view->omegaZ) = std::tie(w.x, w.y, w.z);
             frame = renderedFrame(view);
         }
-        // Arrows are lit (only their hue is fixed), paths unlit, the plane a faint veil.
-        const QMap<QString, std::function<bool(QColor)>> looks {
-            { "yellow",
-                [](QColor c) {
-                    return c.red() > 60 && c.green() > 0.6 * c.red() && c.blue() < 0.5 * c.green();
-                } },
-            { "magenta",
-                [](QColor c) {
-                    return c.red() > 60 && qAbs(c.red() - c.blue()) < 0.1 * c.red()
-                        && c.green() < 0.5 * c.red();
-                } },
-            { "light magenta",
-                [](QColor c) {
-                    return c.red() > 200 && c.red() == c.blue()
-                        && qAbs(c.green() - 0.7 * c.red()) < 0.1 * c.red();
-                } },
-            { "veil",
-                [](QColor c) { return c.blue() > 20 && c.blue() < 200 && c.blue() > c.red(); } }
-        };
         const QPoint centre = framePixel(view, point.x(), point.y());
         int matching = 0;
         for (int dy = -3; dy <= 3; ++dy)
             for (int dx = -3; dx <= 3; ++dx)
-                matching += looks[colour](frame.pixelColor(centre + QPoint(dx, dy)));
+                matching += looksLike(colour, frame.pixelColor(centre + QPoint(dx, dy)));
         QCOMPARE(matching > 0, present);
     }
     void switchesReachANewViewAndPanelClearsPaths()
