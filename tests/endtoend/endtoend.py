@@ -123,6 +123,9 @@ def main():
     with open(stderr_path, "w") as stderr:
         program = subprocess.Popen([launcher], cwd=work, env=env, stderr=stderr)
     try:
+        # Qt joins the accessibility bus only if the bus starts after the program does,
+        # and the first query below is what starts it.
+        wait_for("the main window", window_id, 60)
         app = wait_for("the main window on the accessibility bus", application)
         time.sleep(1)
         before = screenshot(os.path.join(work, "before.png"))
@@ -173,6 +176,8 @@ def main():
     finally:
         if program.poll() is None:
             program.kill()
+        else:
+            print("the program exited with status", program.returncode)
     errors = open(stderr_path).read().strip()
     if status != 0:
         fail("exit status %d" % status)
