@@ -55,35 +55,24 @@ private slots:
         QVERIFY(orthonormalityError(c.planeFrame) < eps);
         QVERIFY(norm(cross(u, v) - c.planeNormal) < eps);
     }
-    void contactPath_data()
+    void contactPath() // what a path keeps of successive points, at tolerance 1
     {
-        QTest::addColumn<QVector<QPointF>>("points"); // successive points, tolerance 1
-        QTest::addColumn<QVector<QPointF>>("kept");
-        QTest::addColumn<int>("capacity");
+        const auto kept = [](std::initializer_list<QPointF> points, std::size_t capacity = 9) {
+            std::vector<Vector3> path;
+            for (const QPointF &p : points)
+                appendContactPoint(path, { p.x(), p.y(), 0 }, 1, capacity);
+            QVector<QPointF> got;
+            for (const Vector3 &p : path)
+                got << QPointF(p.x, p.y);
+            return got;
+        };
+        using Path = QVector<QPointF>;
         const QPointF o(0, 0), a(10, 0), b(20, 0), c(30, 0), corner(10, 10), far(60, 0);
-        QTest::newRow("a straight run keeps its ends, the last follows")
-            << QVector<QPointF> { o, a, b, c } << QVector<QPointF> { o, c } << 9;
-        QTest::newRow("a bend keeps its corner")
-            << QVector<QPointF> { o, a, corner } << QVector<QPointF> { o, a, corner } << 9;
-        QTest::newRow("a long run is cut")
-            << QVector<QPointF> { o, c, far } << QVector<QPointF> { o, c, far } << 9;
-        QTest::newRow("a repaint adds nothing")
-            << QVector<QPointF> { o, o, a, a } << QVector<QPointF> { o, a } << 9;
-        QTest::newRow("full: stops")
-            << QVector<QPointF> { o, a, corner, b } << QVector<QPointF> { o, a } << 2;
-    }
-    void contactPath()
-    {
-        QFETCH(QVector<QPointF>, points);
-        QFETCH(QVector<QPointF>, kept);
-        QFETCH(int, capacity);
-        std::vector<Vector3> path;
-        for (const QPointF &p : points)
-            appendContactPoint(path, { p.x(), p.y(), 0 }, 1, std::size_t(capacity));
-        QVector<QPointF> got;
-        for (const Vector3 &p : path)
-            got << QPointF(p.x, p.y);
-        QCOMPARE(got, kept);
+        QCOMPARE(kept({ o, a, b, c }), Path({ o, c })); // a straight run's ends; the last follows
+        QCOMPARE(kept({ o, a, corner }), Path({ o, a, corner })); // a bend's corner
+        QCOMPARE(kept({ o, c, far }), Path({ o, c, far })); // a long run cut
+        QCOMPARE(kept({ o, o, a, a }), Path({ o, a })); // nothing from a repaint without a tick
+        QCOMPARE(kept({ o, a, corner, b }, 2), Path({ o, a })); // nothing once full
     }
 };
 
