@@ -40,20 +40,19 @@ private slots:
         QVERIFY(c.drawable || c.planeDistance == 0);
         if (!c.drawable)
             return;
-        const double eps = 1e-12, r2 = ellipsoidRadius * ellipsoidRadius;
-        const double least = std::min({ I.x, I.y, I.z });
+        const double eps = 1e-12, r = ellipsoidRadius, least = std::min({ I.x, I.y, I.z });
         const Vector3 p = c.bodyContact, l = toWorld(o, componentwise(I, w));
         // On the ellipsoid Σ Iᵢxᵢ² = r²·Imin, on the plane, the plane perpendicular to L.
-        QVERIFY(std::abs(dot(componentwise(I, p), p) - r2 * least) < eps);
+        QVERIFY(std::abs(dot(componentwise(I, p), p) - r * r * least) < eps);
         QVERIFY(std::abs(dot(c.worldContact, c.planeNormal) - c.planeDistance) < eps);
         QVERIFY(norm(c.planeNormal - (1 / norm(l)) * l) < eps);
         // p on ω, and carried into space: there the ellipsoid's normal, I·p ∝ L, is the plane's.
         QVERIFY(norm(cross(p, w)) < eps && dot(p, w) > 0);
         QVERIFY(norm(c.worldContact - toWorld(o, p)) < eps);
         // The disc's frame: a right-handed rotation taking +Z to the normal.
-        const Vector3 u = column(c.planeFrame, 0), v = column(c.planeFrame, 1);
         QVERIFY(orthonormalityError(c.planeFrame) < eps);
-        QVERIFY(norm(cross(u, v) - c.planeNormal) < eps);
+        QVERIFY(
+            norm(cross(column(c.planeFrame, 0), column(c.planeFrame, 1)) - c.planeNormal) < eps);
     }
     void contactPath() // what a path keeps of successive points, at tolerance 1
     {
