@@ -46,7 +46,6 @@ private slots:
     void appearsWhereTheGeometrySays_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("sphere"); // or I = (1, 2, 3)
         QTest::addColumn<Matrix4>("orientation");
         QTest::addColumn<double>("turn"); // ω sweeps from its direction by this many degrees
         QTest::addColumn<Vector3>("omega");
@@ -54,31 +53,31 @@ private slots:
         QTest::addColumn<QPointF>("inside");
         QTest::addColumn<QPointF>("outside");
         const Matrix4 one = identityMatrix();
-        // I = (1, 2, 3), ω = (1, 0.5, 0): L along (1, 1, 0), p = 0.65·√(1 / 2T)·ω with 2T = 1.5.
-        const double c = 0.65 / std::sqrt(1.5), d = 0.65 * M_SQRT1_2;
+        // I = (1, 2, 3) as the first preset has it. ω = (1, 0.5, 0): L along (1, 1, 0),
+        // p = 0.65·√(1 / 2T)·ω with 2T = 1.5.
+        const double c = 0.65 / std::sqrt(1.5), e = c * M_SQRT1_2;
         const Vector3 w { 1, 0.5, 0 };
         QTest::newRow("L: unit length along L, not along ω")
-            << "actionAngular_momentum" << false << one << 0.0 << w
-            << QColor::fromRgbF(1, 0.85, 0.2) << QPointF(0.8 * M_SQRT1_2, 0.8 * M_SQRT1_2)
-            << QPointF(0.716, 0.358);
+            << "actionAngular_momentum" << one << 0.0 << w << QColor::fromRgbF(1, 0.85, 0.2)
+            << QPointF(0.8 * M_SQRT1_2, 0.8 * M_SQRT1_2) << QPointF(0.716, 0.358);
         QTest::newRow("ω: to p, no further")
-            << "actionAngular_velocity" << false << one << 0.0 << w << QColor::fromRgbF(1, 0.3, 1)
+            << "actionAngular_velocity" << one << 0.0 << w << QColor::fromRgbF(1, 0.3, 1)
             << QPointF(0.9 * c, 0.45 * c) << QPointF(1.15 * c, 0.575 * c);
-        // On a sphere p = 0.65·ω̂: ω turning from x to y draws a quarter circle in the body,
-        // which the body's quarter turn about z carries from the first quadrant to the second.
-        QTest::newRow("polhode: on the sphere, turning with the body")
-            << "actionPolhode" << true << rotation(90, 0, 0, 1) << 90.0 << Vector3 { 1, 0, 0 }
-            << QColor::fromRgbF(1, 0.7, 1) << QPointF(-d, d) << QPointF(d, d);
-        // A sphere, L tilted 30° from z to x: the disc, radius 0.9, is seen as an ellipse of
-        // semi-axes 0.9·cos 30° and 0.9 centred at 0.65·sin 30° to the right.
+        // ω turning from x to y passes (1, 1, 0) with the same 2T; the body's quarter turn about
+        // z carries that point of the polhode from the first quadrant to the second.
+        QTest::newRow("polhode: on the ellipsoid, turning with the body")
+            << "actionPolhode" << rotation(90, 0, 0, 1) << 90.0 << Vector3 { 1, 0, 0 }
+            << QColor::fromRgbF(1, 0.7, 1) << QPointF(-e, e) << QPointF(e, e);
+        // ω = (√3, 0, 1): L = (√3, 0, 3) tilted 30° from z to x, d = 0.65·√(1 / 6)·6 / √12. The
+        // disc, radius 0.9, is seen as an ellipse of semi-axes 0.9·cos 30° and 0.9 centred at
+        // d·sin 30° = 0.23 to the right.
         QTest::newRow("plane: the disc about L's foot")
-            << "actionInvariable_plane" << true << one << 0.0 << Vector3 { 0.5, 0, std::sqrt(0.75) }
-            << QColor::fromRgbF(0.6, 0.8, 1) << QPointF(0.9, 0.3) << QPointF(-0.55, 0.3);
+            << "actionInvariable_plane" << one << 0.0 << Vector3 { std::sqrt(3), 0, 1 }
+            << QColor::fromRgbF(0.6, 0.8, 1) << QPointF(0.9, 0.3) << QPointF(-0.6, 0.3);
     }
     void appearsWhereTheGeometrySays()
     {
         QFETCH(QString, action);
-        QFETCH(bool, sphere);
         QFETCH(Matrix4, orientation);
         QFETCH(double, turn);
         QFETCH(Vector3, omega);
@@ -88,8 +87,6 @@ private slots:
         ShownWindow shown(QSize(900, 700));
         QVERIFY(shown.exposed());
         shown.child<QCheckBox>("Ell")->setChecked(false);
-        for (const char *box : { "Ix", "Iy", "Iz" })
-            shown.child<QDoubleSpinBox>(box)->setValue(sphere ? 1 : 1 + (box[1] - 'x'));
         GLWidget *view = shown.view();
         view->orientationMatrix = orientation;
         shown.child<QAction>(qPrintable(action))->setChecked(true);
