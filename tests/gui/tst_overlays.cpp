@@ -111,8 +111,7 @@ private slots:
         QCOMPARE(renderedFrame(view), before);
         checkOverlays(shown, true);
         chooseInNextFileDialog("cylinder.obj");
-        QVERIFY(
-            QMetaObject::invokeMethod(&shown.window, "on_actionLoad_triangulated_OBJ_triggered"));
+        shown.child<QAction>("actionLoad_triangulated_OBJ")->trigger();
         view = shown.view();
         QVERIFY(view->showAngularMomentum && view->showAngularVelocity); // the paths show below
         shown.click("pushButton");
