@@ -95,7 +95,8 @@ void GLWidget::recordPoinsotPaths()
     if (!c.drawable)
         return;
     if (showPolhode)
-        vorlix::appendContactPoint(polhode, c.bodyContact, poinsotPathTolerance, poinsotPathCapacity);
+        vorlix::appendContactPoint(
+            polhode, c.bodyContact, poinsotPathTolerance, poinsotPathCapacity);
     if (showInvariablePlane)
         vorlix::appendContactPoint(
             herpolhode, c.worldContact, poinsotPathTolerance, poinsotPathCapacity);

@@ -5,7 +5,8 @@
 
 #include <QtTest>
 
-using namespace vorlix;
+using vorlix::Matrix4;
+using vorlix::Vector3;
 Q_DECLARE_METATYPE(Vector3)
 Q_DECLARE_METATYPE(Matrix4)
 
@@ -17,48 +18,51 @@ private slots:
         QTest::addColumn<Vector3>("I");
         QTest::addColumn<Vector3>("w");
         QTest::addColumn<Matrix4>("o");
-        const Matrix4 one = identityMatrix();
-        const Vector3 unequal { 1, 2, 3 };
-        QTest::newRow("sphere") << Vector3 { 2, 2, 2 } << unequal << rotation(30, 1, 1, 0);
-        QTest::newRow("spin about the least axis") << unequal << Vector3 { 3, 0, 0 } << one;
+        const Matrix4 one = vorlix::identityMatrix();
+        QTest::newRow("sphere") << Vector3 { 2, 2, 2 } << Vector3 { 1, -2, 0.5 }
+                                << vorlix::rotation(30, 1, 1, 0);
+        QTest::newRow("spin about the least axis")
+            << Vector3 { 1, 2, 3 } << Vector3 { 3, 0, 0 } << one;
         QTest::newRow("spin about the largest axis, turned")
-            << unequal << Vector3 { 0, 0, -2 } << rotation(90, 1, 0, 0);
-        QTest::newRow("near the middle axis")
-            << unequal << Vector3 { 0.05, 4, 0.05 } << rotation(-40, 0.3, 1, 0.2);
-        QTest::newRow("at rest: nothing drawn") << unequal << Vector3 {} << one;
+            << Vector3 { 1, 2, 3 } << Vector3 { 0, 0, -2 } << vorlix::rotation(90, 1, 0, 0);
+        QTest::newRow("near the middle axis") << Vector3 { 1, 2, 3 } << Vector3 { 0.05, 4, 0.05 }
+                                              << vorlix::rotation(-40, 0.3, 1, 0.2);
+        QTest::newRow("at rest: nothing drawn") << Vector3 { 1, 2, 3 } << Vector3 {} << one;
         QTest::newRow("no mass: nothing drawn") << Vector3 {} << Vector3 { 1, 1, 1 } << one;
-        QTest::newRow("NaN: nothing drawn") << unequal << Vector3 { NAN, 1, 0 } << one;
+        QTest::newRow("NaN: nothing drawn") << Vector3 { 1, 2, 3 } << Vector3 { NAN, 1, 0 } << one;
     }
     void construction()
     {
         QFETCH(Vector3, I);
         QFETCH(Vector3, w);
         QFETCH(Matrix4, o);
-        const PoinsotConstruction c = poinsotConstruction(I, w, o);
-        QCOMPARE(c.drawable, dot(w, w) > 0 && I.x > 0);
+        const vorlix::PoinsotConstruction c = vorlix::poinsotConstruction(I, w, o);
+        QCOMPARE(c.drawable, vorlix::dot(w, w) > 0 && I.x > 0);
         QVERIFY(c.drawable || c.planeDistance == 0);
         if (!c.drawable)
             return;
-        const double eps = 1e-12, r = ellipsoidRadius, least = std::min({ I.x, I.y, I.z });
-        const Vector3 p = c.bodyContact, l = toWorld(o, componentwise(I, w));
+        const double eps = 1e-12, r2 = vorlix::ellipsoidRadius * vorlix::ellipsoidRadius;
+        const double least = std::min({ I.x, I.y, I.z });
+        const Vector3 p = c.bodyContact, l = vorlix::toWorld(o, vorlix::componentwise(I, w));
         // On the ellipsoid Σ Iᵢxᵢ² = r²·Imin, on the plane, the plane perpendicular to L.
-        QVERIFY(std::abs(dot(componentwise(I, p), p) - r * r * least) < eps);
-        QVERIFY(std::abs(dot(c.worldContact, c.planeNormal) - c.planeDistance) < eps);
-        QVERIFY(norm(c.planeNormal - (1 / norm(l)) * l) < eps);
-        // p on ω, and carried into space: there the ellipsoid's normal, I·p ∝ L, is the plane's.
-        QVERIFY(norm(cross(p, w)) < eps && dot(p, w) > 0);
-        QVERIFY(norm(c.worldContact - toWorld(o, p)) < eps);
+        QVERIFY(std::abs(vorlix::dot(vorlix::componentwise(I, p), p) - r2 * least) < eps);
+        QVERIFY(std::abs(vorlix::dot(c.worldContact, c.planeNormal) - c.planeDistance) < eps);
+        QVERIFY(vorlix::norm(c.planeNormal - (1 / vorlix::norm(l)) * l) < eps);
+        // Tangent: d is the ellipsoid's support function r·√(Imin·Σ nᵢ²/Iᵢ) along n = L̂.
+        const Vector3 n = (1 / vorlix::norm(c.bodyMomentum)) * c.bodyMomentum;
+        const double reach = dot(componentwise(n, n), Vector3 { 1 / I.x, 1 / I.y, 1 / I.z });
+        QVERIFY(std::abs(c.planeDistance - std::sqrt(r2 * least * reach)) < eps);
         // The disc's frame: a right-handed rotation taking +Z to the normal.
-        QVERIFY(orthonormalityError(c.planeFrame) < eps);
-        QVERIFY(
-            norm(cross(column(c.planeFrame, 0), column(c.planeFrame, 1)) - c.planeNormal) < eps);
+        const Vector3 u = vorlix::column(c.planeFrame, 0), v = vorlix::column(c.planeFrame, 1);
+        QVERIFY(vorlix::orthonormalityError(c.planeFrame) < eps);
+        QVERIFY(vorlix::norm(vorlix::cross(u, v) - c.planeNormal) < eps);
     }
     void contactPath() // what a path keeps of successive points, at tolerance 1
     {
         const auto kept = [](std::initializer_list<QPointF> points, std::size_t capacity = 9) {
             std::vector<Vector3> path;
             for (const QPointF &p : points)
-                appendContactPoint(path, { p.x(), p.y(), 0 }, 1, capacity);
+                vorlix::appendContactPoint(path, { p.x(), p.y(), 0 }, 1, capacity);
             QVector<QPointF> got;
             for (const Vector3 &p : path)
                 got << QPointF(p.x, p.y);
