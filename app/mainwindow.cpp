@@ -4,6 +4,8 @@
 #include "buttonstyles.h"
 #include "decimalseparator.h"
 #include "glwidget.h"
+#include "objfile.h"
+#include "physicsmenu.h"
 #include "rigidbody.h"
 #include "scenegeometry.h"
 #include "settingsfile.h"
@@ -26,8 +28,6 @@ MainWindow::MainWindow(QWidget *parent)
       omegaXLabel(nullptr),
       omegaYLabel(nullptr),
       omegaZLabel(nullptr),
-      physicsDock(nullptr),
-      readoutTimer(nullptr),
       lastPreset(-1),
       homeDir(QDir::homePath()),
       homePath(QDir::homePath()),
@@ -53,6 +53,14 @@ MainWindow::MainWindow(QWidget *parent)
     ReadSettings(settingsFileName);
 
     glWidget = new GLWidget(bodyFileName.constData(), QString(textureFileName));
+    // Read here, so that the window keeps the mesh it draws; a file that cannot be read is
+    // left to the view, which reports it.
+    vorlix::ObjFile body
+        = vorlix::readObjFile(QString::fromUtf8(bodyFileName), vorlix::numericLocaleSeparator());
+    if (body.opened) {
+        loadedMesh = std::move(body.mesh);
+        glWidget->handOverBodyMesh(&loadedMesh);
+    }
     ui->verticalLayout_2->addWidget(glWidget);
     ui->pushButton->setStyleSheet(ButtonStyle::idle);
 
@@ -108,8 +116,8 @@ void MainWindow::LoadValues()
     glWidget->drawYLines = ui->yb->isChecked();
     glWidget->drawZLines = ui->zb->isChecked();
     glWidget->iterPerFrame = p.iterPerFrame;
-    glWidget->restartClock();
-    glWidget->clearPoinsotPaths();
+    runState.restartClock({ ix, iy, iz }, { wx * s, wy * s, wz * s });
+    runState.clearPoinsotPaths();
     glWidget->updateGL();
 }
 
@@ -128,10 +136,10 @@ void MainWindow::on_pushButton_clicked()
         setButtonState(ButtonStyle::running, tr("Stop"));
     } else if (!glWidget->timer->isActive()) {
         LoadValues();
-        if (glWidget->divergedSinceStart) {
+        if (runState.divergedSinceStart) {
             // The orientation is no number any more: start over from the body's own frame.
             glWidget->orientationMatrix = vorlix::identityMatrix();
-            glWidget->divergedSinceStart = false;
+            runState.divergedSinceStart = false;
         }
         glWidget->animate();
         fpsTimer->start(1000);
@@ -161,11 +169,16 @@ void MainWindow::stopDivergedSimulation()
         + tr("The simulation diverged: lower the speed or raise Iterations/frame") + "</small>");
 }
 
-void MainWindow::replaceView()
+void MainWindow::replaceView(vorlix::ObjMesh mesh)
 {
     ui->verticalLayout_2->removeWidget(glWidget);
     delete glWidget;
+    loadedMesh = std::move(mesh);
+    // A new body starts from its own frame: nothing diverged is left to recover from.
+    runState.divergedSinceStart = false;
     glWidget = new GLWidget(bodyFileName.constData(), textureFileName);
+    if (!bodyFileName.isEmpty())
+        glWidget->handOverBodyMesh(&loadedMesh);
     ui->verticalLayout_2->addWidget(glWidget);
     configureView();
 }
@@ -173,11 +186,21 @@ void MainWindow::replaceView()
 void MainWindow::configureView()
 {
     connect(glWidget, &GLWidget::diverged, this, &MainWindow::stopDivergedSimulation);
+    glWidget->run = &runState;
+    glWidget->overlays = physicsMenu->overlays();
     glWidget->backgroundColor = backgroundColor;
     glWidget->changeBackgroundColor();
-    on_integrator_currentIndexChanged(ui->integrator->currentIndex());
-    showCheckedOverlays();
     LoadValues();
+}
+
+// Start, from stopped, reads the panel (LoadValues), which also restarts the clock and
+// the drift's reference and clears the Poinsot paths.
+void MainWindow::on_actionRestart_from_the_panel_triggered()
+{
+    stopSimulation();
+    glWidget->orientationMatrix = vorlix::identityMatrix();
+    glWidget->freeMemoryOfDrawLines();
+    on_pushButton_clicked();
 }
 
 void MainWindow::on_WX_valueChanged(double WX)

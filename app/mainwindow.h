@@ -2,6 +2,10 @@
 #ifndef VORLIX_MAINWINDOW_H
 #define VORLIX_MAINWINDOW_H
 
+#include "objreader.h"
+#include "overlayswitches.h"
+#include "runstate.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -11,6 +15,7 @@
 
 class GLWidget;
 class PhysicsDock;
+class PhysicsMenu;
 class QLabel;
 class QTimer;
 class Ui_MainWindowClass;
@@ -27,6 +32,9 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    /// The body's mesh as read from bodyFileName and drawn (empty for the textured sphere).
+    const vorlix::ObjMesh &bodyMesh() const { return loadedMesh; }
 
     /// Copies the whole parameter panel into the view and repaints it.
     void LoadValues();
@@ -48,8 +56,6 @@ public:
     QLabel *omegaXLabel;
     QLabel *omegaYLabel;
     QLabel *omegaZLabel;
-    PhysicsDock *physicsDock;
-    QTimer *readoutTimer;
     static constexpr int presetCapacity = 500;
     QStringList presetNames;
     double *presetWx, *presetWy, *presetWz;
@@ -95,31 +101,32 @@ private slots:
     void on_actionLine_width_triggered();
     void on_Draw_toggled(bool checked);
     void on_Ell_toggled(bool checked);
-    void on_actionAngular_momentum_toggled(bool checked);
-    void on_actionAngular_velocity_toggled(bool checked);
-    void on_actionPolhode_toggled(bool checked);
-    void on_actionInvariable_plane_toggled(bool checked);
 
     // Physics menu and readout
     void on_actionPhysics_readout_toggled(bool checked);
     void on_actionRestart_from_the_panel_triggered();
-    void on_integrator_currentIndexChanged(int index);
     void on_actionMoments_from_body_triggered();
 
 private:
+    vorlix::RunState runState;
+    vorlix::ObjMesh loadedMesh;
+    PhysicsDock *physicsDock = nullptr;
+    QTimer *readoutTimer = nullptr;
+    PhysicsMenu *physicsMenu = nullptr;
+
     void setButtonState(const char *styleSheet, const QString &text);
     /// First step of every body change: a running or key-paused simulation stops.
     void stopSimulation();
     /// Stops as the Stop button does and tells the user why.
     void stopDivergedSimulation();
-    /// Throws the view away and builds a new one from bodyFileName and textureFileName.
-    void replaceView();
-    /// Hands a new view the window's state: the background colour, the overlay switches,
-    /// the integrator, the panel and the handling of a diverged run. The line width is the
-    /// start-up view's only; a view made for a new body starts at 1 pixel.
+    /// Throws the view away and builds a new one from bodyFileName and textureFileName,
+    /// drawing `mesh` (already read from bodyFileName) as the body.
+    void replaceView(vorlix::ObjMesh mesh = {});
+    /// Hands a new view the window's state: the background colour, the run state, the
+    /// overlay switches, the panel and the handling of a diverged run. The line width is
+    /// the start-up view's only; a view made for a new body starts at 1 pixel.
     void configureView();
-    /// The Physics menu's overlay switches, as checked, into the view.
-    void showCheckedOverlays();
+    void showOverlays(const OverlaySwitches &switches);
     void createStatusLabels();
     void createPhysicsReadout();
     /// Shows the view's physics in the readout dock; runs about ten times a second while

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "glwidget.h"
 #include "mainwindow.h"
 #include "objfile.h"
 
@@ -28,7 +27,6 @@ void MainWindow::on_actionLoad_triangulated_OBJ_triggered()
     }
     bodyFileName = path.toUtf8();
     textureFileName = "";
-    replaceView();
-    glWidget->handOverBodyMesh(std::move(read.mesh));
+    replaceView(std::move(read.mesh));
     messageLabel->setText("<small>" + tr("object ") + path + tr(" loaded", "object") + "</small>");
 }

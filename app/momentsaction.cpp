@@ -21,12 +21,12 @@ void MainWindow::on_actionMoments_from_body_triggered()
 {
     vorlix::Vector3 moments { 1, 1, 1 }; // the textured sphere: a solid sphere
     QString model = tr("solid sphere");
-    QString placement;
+    QString message;
     if (!bodyFileName.isEmpty()) {
-        const vorlix::MassProperties body = vorlix::massProperties(glWidget->bodyMesh);
+        const vorlix::MassProperties body = vorlix::massProperties(loadedMesh);
         if (body.isEmpty()) {
             QMessageBox::warning(nullptr, tr("Warning"),
-                tr("No volume and no area in ") + QString::fromUtf8(bodyFileName));
+                tr("No volume and no area in %1").arg(QString::fromUtf8(bodyFileName)));
             return;
         }
         const vorlix::PrincipalFrame frame = vorlix::principalFrame(body);
@@ -34,17 +34,19 @@ void MainWindow::on_actionMoments_from_body_triggered()
         model = body.model == vorlix::MassModel::Solid ? tr("solid") : tr("shell");
         if (vorlix::needsPrincipalFrame(frame)) {
             glWidget->bodyPlacement = vorlix::meshToPrincipalFrame(frame);
-            placement = tr("; moved %1 and turned %2° into its principal axes")
-                            .arg(number(vorlix::norm(frame.centreOfMass)),
-                                number(frame.angleDegrees));
+            message = tr("Moments from the body: %1, %2, %3 (%4); moved %5 and turned %6° "
+                         "into its principal axes")
+                          .arg(number(moments.x), number(moments.y), number(moments.z), model,
+                              number(vorlix::norm(frame.centreOfMass)),
+                              number(frame.angleDegrees));
         }
     }
+    if (message.isEmpty())
+        message = tr("Moments from the body: %1, %2, %3 (%4)")
+                      .arg(number(moments.x), number(moments.y), number(moments.z), model);
     ui->Ix->setValue(moments.x);
     ui->Iy->setValue(moments.y);
     ui->Iz->setValue(moments.z);
     glWidget->updateGL();
-    messageLabel->setText("<small>"
-        + tr("Moments from the body: %1, %2, %3 (%4)")
-              .arg(number(moments.x), number(moments.y), number(moments.z), model)
-        + placement + "</small>");
+    messageLabel->setText("<small>" + message + "</small>");
 }

@@ -1,38 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
-#include "accuratestepper.h"
 #include "glwidget.h"
 #include "physicsdock.h"
+#include "physicsmenu.h"
 #include "ui_mainwindowclass.h"
 
 #include <QTimer>
 
 void MainWindow::createPhysicsReadout()
 {
-    physicsDock = new PhysicsDock(*ui, this);
+    physicsDock = new PhysicsDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, physicsDock);
+    // An addition the user asks for: the window opens as it always has. The dock's own
+    // close button unchecks the menu entry.
+    physicsDock->hide();
+    connect(physicsDock->toggleViewAction(), &QAction::toggled, ui->actionPhysics_readout,
+        &QAction::setChecked);
+    connect(physicsDock, &PhysicsDock::stepperChosen, this,
+        [this](const vorlix::Stepper *stepper) { runState.stepper = stepper; });
     readoutTimer = new QTimer(this);
     readoutTimer->setInterval(100);
     connect(readoutTimer, &QTimer::timeout, this, &MainWindow::refreshPhysicsReadout);
-    // An addition the user asks for: the window opens as it always has. The dock's own
-    // close button unchecks the menu entry.
-    ui->physicsDock->hide();
-    connect(ui->physicsDock->toggleViewAction(), &QAction::toggled, ui->actionPhysics_readout,
-        &QAction::setChecked);
+
+    physicsMenu = new PhysicsMenu({ ui->actionAngular_momentum, ui->actionAngular_velocity,
+                                      ui->actionPolhode, ui->actionInvariable_plane },
+        this);
+    connect(physicsMenu, &PhysicsMenu::overlaysChanged, this, &MainWindow::showOverlays);
 }
 
 void MainWindow::refreshPhysicsReadout()
 {
     const GLWidget &v = *glWidget;
-    physicsDock->show(vorlix::physicsReadout({ v.inertiaX, v.inertiaY, v.inertiaZ },
-                          { v.omegaX, v.omegaY, v.omegaZ }, v.simulatedTime, v.referenceEnergy,
-                          v.referenceMomentum, v.timePerFrame, v.iterPerFrame),
-        v.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints));
+    physicsDock->showReadout(
+        vorlix::physicsReadout({ v.inertiaX, v.inertiaY, v.inertiaZ },
+            { v.omegaX, v.omegaY, v.omegaZ }, runState.simulatedTime, runState.referenceEnergy,
+            runState.referenceMomentum, v.timePerFrame, v.iterPerFrame),
+        runState.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints));
 }
 
 void MainWindow::on_actionPhysics_readout_toggled(bool checked)
 {
-    ui->physicsDock->setVisible(checked);
+    physicsDock->setVisible(checked);
     if (checked) {
         refreshPhysicsReadout();
         readoutTimer->start();
@@ -41,17 +50,13 @@ void MainWindow::on_actionPhysics_readout_toggled(bool checked)
     }
 }
 
-// Start, from stopped, reads the panel (LoadValues), which also restarts the clock and
-// the drift's reference and clears the Poinsot paths.
-void MainWindow::on_actionRestart_from_the_panel_triggered()
+void MainWindow::showOverlays(const OverlaySwitches &switches)
 {
-    stopSimulation();
-    glWidget->orientationMatrix = vorlix::identityMatrix();
-    glWidget->freeMemoryOfDrawLines();
-    on_pushButton_clicked();
-}
-
-void MainWindow::on_integrator_currentIndexChanged(int index)
-{
-    glWidget->stepper = index == 1 ? &vorlix::accurate() : &vorlix::explicitEuler();
+    // A path switched off is forgotten: switched on again, it starts afresh.
+    if (!switches.polhode)
+        runState.polhode.clear();
+    if (!switches.invariablePlane)
+        runState.herpolhode.clear();
+    glWidget->overlays = switches;
+    glWidget->updateGL();
 }

@@ -1,14 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "physicsdock.h"
 
-#include "ui_mainwindowclass.h"
+#include "accuratestepper.h"
+#include "ui_physicsdock.h"
 
 #include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 using namespace QtCharts;
+#endif
+
+struct PhysicsDock::Plot {
+    QLineSeries *series[3];
+    QValueAxis *timeAxis = new QValueAxis;
+    QValueAxis *omegaAxis = new QValueAxis;
+};
 
 namespace {
 
@@ -24,10 +34,13 @@ QString exponent(double x)
 
 } // namespace
 
-PhysicsDock::PhysicsDock(Ui_MainWindowClass &ui, QObject *parent)
-    : QObject(parent), ui(ui), timeAxis(new QValueAxis), omegaAxis(new QValueAxis)
+PhysicsDock::PhysicsDock(QWidget *parent)
+    : QDockWidget(parent), ui(new Ui::PhysicsDock), plot(new Plot)
 {
+    ui->setupUi(this);
     auto *chart = new QChart;
+    QLineSeries **series = plot->series;
+    QValueAxis *timeAxis = plot->timeAxis, *omegaAxis = plot->omegaAxis;
     // The status bar's colours for ωX, ωY and ωZ.
     const Qt::GlobalColor colours[3] = { Qt::red, Qt::darkGreen, Qt::blue };
     const char *const names[3] = { "ωX", "ωY", "ωZ" };
@@ -45,19 +58,26 @@ PhysicsDock::PhysicsDock(Ui_MainWindowClass &ui, QObject *parent)
     }
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->setMargins(QMargins(2, 2, 2, 2));
-    ui.omegaPlot->setChart(chart);
-    ui.omegaPlot->setRenderHint(QPainter::Antialiasing);
+    // Made here rather than in the form: the chart classes' namespace differs between Qt
+    // versions, and the form's generated code would name it.
+    auto *view = new QChartView(chart, ui->physicsDockContents);
+    view->setObjectName("omegaPlot");
+    view->setMinimumSize(360, 180);
+    view->setRenderHint(QPainter::Antialiasing);
+    ui->physicsLayout->addWidget(view);
 }
 
-void PhysicsDock::show(
+PhysicsDock::~PhysicsDock() = default;
+
+void PhysicsDock::showReadout(
     const vorlix::PhysicsReadout &r, const std::vector<vorlix::OmegaSample> &samples)
 {
-    ui.timeLabel->setText(tr("t = %1 s").arg(number(r.time)));
-    ui.energyLabel->setText(tr("T = %1").arg(number(r.energy)));
-    ui.momentumLabel->setText(tr("|L| = %1").arg(number(r.momentum)));
-    ui.driftLabel->setText(
+    ui->timeLabel->setText(tr("t = %1 s").arg(number(r.time)));
+    ui->energyLabel->setText(tr("T = %1").arg(number(r.energy)));
+    ui->momentumLabel->setText(tr("|L| = %1").arg(number(r.momentum)));
+    ui->driftLabel->setText(
         tr("ΔT/T = %1, Δ|L|/|L| = %2").arg(exponent(r.energyDrift), exponent(r.momentumDrift)));
-    ui.stepLabel->setText(
+    ui->stepLabel->setText(
         tr("h = %1 s, |ω|·h = %2°").arg(number(r.subStep), number(r.turnPerSubStepDegrees)));
 
     QVector<QPointF> points[3];
@@ -71,9 +91,21 @@ void PhysicsDock::show(
         }
     }
     for (int i = 0; i < 3; ++i)
-        series[i]->replace(points[i]);
+        plot->series[i]->replace(points[i]);
     const double newest = samples.empty() ? 0 : samples.back().time;
-    timeAxis->setRange(std::max(0.0, newest - plotSpan), std::max(newest, 1.0));
+    plot->timeAxis->setRange(std::max(0.0, newest - plotSpan), std::max(newest, 1.0));
     const double margin = std::max(0.05 * (high - low), 1e-3);
-    omegaAxis->setRange(low - margin, high + margin);
+    plot->omegaAxis->setRange(low - margin, high + margin);
+}
+
+void PhysicsDock::changeEvent(QEvent *event)
+{
+    QDockWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void PhysicsDock::on_integrator_currentIndexChanged(int index)
+{
+    emit stepperChosen(index == 1 ? &vorlix::accurate() : &vorlix::explicitEuler());
 }

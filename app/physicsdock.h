@@ -5,35 +5,48 @@
 #include "omegahistory.h"
 #include "physicsreadout.h"
 
-#include <QObject>
+#include <QDockWidget>
+#include <memory>
 #include <vector>
 
-class Ui_MainWindowClass;
-namespace QtCharts {
-class QLineSeries;
-class QValueAxis;
+namespace Ui {
+class PhysicsDock;
+}
+namespace vorlix {
+class Stepper;
 }
 
-/// Shows plain readout snapshots in the form's physics dock: the labels and the ω(t)
-/// plot. It never sees the view, which is replaced whenever a body is loaded.
-class PhysicsDock : public QObject {
+/// The physics readout: labels, the ω(t) plot and the choice of integrator. It shows
+/// plain snapshots and never sees the view, which is replaced whenever a body is loaded.
+class PhysicsDock : public QDockWidget {
     Q_OBJECT
 
 public:
-    PhysicsDock(Ui_MainWindowClass &ui, QObject *parent);
+    explicit PhysicsDock(QWidget *parent);
+    ~PhysicsDock() override;
 
-    void show(const vorlix::PhysicsReadout &readout, const std::vector<vorlix::OmegaSample> &samples);
+    void showReadout(
+        const vorlix::PhysicsReadout &readout, const std::vector<vorlix::OmegaSample> &samples);
 
     /// Seconds of ω the plot spans, and the points per curve it is thinned to (about one
     /// per pixel of a wide dock) so that a refresh stays cheap next to the simulation.
     static constexpr double plotSpan = 30;
     static constexpr int plotPoints = 600;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
+signals:
+    void stepperChosen(const vorlix::Stepper *stepper);
+
+private slots:
+    void on_integrator_currentIndexChanged(int index);
+
 private:
-    Ui_MainWindowClass &ui;
-    QtCharts::QLineSeries *series[3];
-    QtCharts::QValueAxis *timeAxis;
-    QtCharts::QValueAxis *omegaAxis;
+    std::unique_ptr<Ui::PhysicsDock> ui;
+    /// The chart's series and axes; their classes live in a namespace in Qt 5 only.
+    struct Plot;
+    std::unique_ptr<Plot> plot;
 };
 
 #endif

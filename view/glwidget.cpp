@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
-#include "invariants.h"
 #include "rigidbody.h"
 #include "scenegeometry.h"
 
@@ -62,7 +61,8 @@ GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
       zLines(newTraceBuffer()),
       xLinesIndex(2),
       yLinesIndex(2),
-      zLinesIndex(2)
+      zLinesIndex(2),
+      run(&ownRun)
 {
     connect(timer, &QTimer::timeout, this, &GLWidget::rotate);
 }
@@ -102,7 +102,7 @@ void GLWidget::rotate()
     body.lastIncrement = { deltaOmegaX, deltaOmegaY, deltaOmegaZ };
     body.orientation = orientationMatrix;
 
-    vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *stepper);
+    vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *run->stepper);
 
     omegaX = body.omega.x;
     omegaY = body.omega.y;
@@ -114,24 +114,18 @@ void GLWidget::rotate()
     if (!vorlix::isFinite(body.omega) || !vorlix::isFinite(body.orientation)) {
         // Nothing continues from a state that is no longer a number.
         timer->stop();
-        divergedSinceStart = true;
+        run->divergedSinceStart = true;
         emit diverged();
     }
 
-    if (iterPerFrame > 0)
-        simulatedTime += timePerFrame;
-    omegaHistory.append(simulatedTime, body.omega);
+    run->advanceClock(iterPerFrame > 0 ? timePerFrame : 0, body.omega);
 
     ++frameCounter;
     updateGL();
 }
 
-void GLWidget::restartClock()
+void GLWidget::useTraceLayer(bool enabled, int minimumPoints)
 {
-    const vorlix::Vector3 moments { inertiaX, inertiaY, inertiaZ };
-    const vorlix::Vector3 omega { omegaX, omegaY, omegaZ };
-    simulatedTime = 0;
-    omegaHistory.clear();
-    referenceEnergy = vorlix::kineticEnergy(moments, omega);
-    referenceMomentum = vorlix::angularMomentumMagnitude(moments, omega);
+    incrementalTraces = enabled;
+    traceLayerMinimumPoints = minimumPoints;
 }

@@ -2,10 +2,10 @@
 #ifndef VORLIX_GLWIDGET_H
 #define VORLIX_GLWIDGET_H
 
-#include "integrator.h"
 #include "matrix4.h"
 #include "objreader.h"
-#include "omegahistory.h"
+#include "overlayswitches.h"
+#include "runstate.h"
 #include "tracelayer.h"
 
 #include <QByteArray>
@@ -45,8 +45,8 @@ public:
     GLuint makeShape(const char *fileName, const float *colour);
     GLuint makeSphere(float radius, QString textureFileName, int slices, int stacks);
     /// The body file's mesh, read by the caller already: drawn instead of reading the file
-    /// again. Call it before the view is first shown.
-    void handOverBodyMesh(vorlix::ObjMesh mesh);
+    /// again. Call it before the view is first shown; the mesh must outlive the view.
+    void handOverBodyMesh(const vorlix::ObjMesh *mesh);
 
     // Axis traces
     void freeMemoryOfDrawXLines();
@@ -97,47 +97,24 @@ public:
     QString textureFileName;
     const char *arrowFileName;
     GLuint bodyList, arrowList, ellipsoidList;
-    /// The body's mesh as read from bodyFileName and drawn (empty for the textured sphere).
-    vorlix::ObjMesh bodyMesh;
     double deltaOmegaX, deltaOmegaY, deltaOmegaZ;
     double *xLines, *yLines, *zLines;
     int xLinesIndex, yLinesIndex, zLinesIndex;
-    /// Draw the traces through the trace layer where GL allows (off: whole every frame).
-    bool incrementalTraces = true;
-    /// Below this many points in the shown traces a whole redraw costs less than the
-    /// layer's copy of colour and depth (about 3 ms at 600×600 in software GL).
-    int traceLayerMinimumPoints = 20000;
-    TraceLayer traceLayer;
-    /// The scheme rotate() advances the body with; explicit Euler unless the user chose.
-    const vorlix::Stepper *stepper = &vorlix::explicitEuler();
-    /// Set when a tick left ω or the orientation not finite; the next start clears it and
-    /// begins from the identity orientation.
-    bool divergedSinceStart = false;
 
+    // Beyond the state above, three fields for everything added to it:
+    /// The run's clock, ω history, drift reference, chosen scheme and Poinsot's paths:
+    /// the window's, once it configures the view; until then the view's own.
+    vorlix::RunState *run;
+    OverlaySwitches overlays;
     /// Where the body's mesh is drawn within the body frame: as read (the identity), or
     /// moved and turned into its principal frame when its moments were computed.
     vorlix::Matrix4 bodyPlacement = vorlix::identityMatrix();
 
-    // Physics readout: simulated time, ω of every tick, and the invariants' reference.
-    double simulatedTime = 0;
-    double referenceEnergy = 0, referenceMomentum = 0;
-    vorlix::OmegaHistory omegaHistory;
-    /// t = 0, the ω history empties, and the current T and |L| become the drift's reference.
-    void restartClock();
-
-    // Poinsot's construction
-    bool showAngularMomentum = false;
-    bool showAngularVelocity = false;
-    bool showPolhode = false;
-    bool showInvariablePlane = false;
-    /// The point of contact in the body frame (polhode) and in space (herpolhode),
-    /// recorded each frame drawn while shown, straight runs thinned to within a third of a
-    /// pixel at the default size. A full path keeps its points and stops growing: each
-    /// frame redraws every point.
-    std::vector<vorlix::Vector3> polhode, herpolhode;
-    static constexpr std::size_t poinsotPathCapacity = 20000;
-    static constexpr double poinsotPathTolerance = 0.001;
-    void clearPoinsotPaths();
+    /// Whether traces are drawn through the trace layer where GL allows (off: whole every
+    /// frame), and from how many shown points on.
+    void useTraceLayer(bool enabled, int minimumPoints);
+    /// Whether the last frame drew its traces through the trace layer.
+    bool drewTracesIncrementally() const { return traceLayer.drewIncrementally(); }
 
 signals:
     /// ω or the orientation stopped being finite; the ticks have stopped.
@@ -171,7 +148,8 @@ private:
     std::array<int, TraceLayer::traceCount> traceGenerations {};
     /// The view's framebuffer in device pixels, as Qt last gave it to resizeGL.
     QSize framebufferSize;
-    void recordPoinsotPaths();
+    /// Poinsot's construction at this instant, for the overlays.
+    vorlix::PoinsotConstruction construction() const;
     /// After the view matrix, before the body's orientation: the angular momentum.
     void drawWorldOverlays();
     /// After the body's orientation: the angular velocity and the polhode.
@@ -179,12 +157,18 @@ private:
     /// Last of all, in space: the translucent plane and the herpolhode on it.
     void drawInvariablePlane();
     bool listsCreated = false;
+    vorlix::RunState ownRun;
+    TraceLayer traceLayer;
+    bool incrementalTraces = true;
+    /// Below this many points in the shown traces a whole redraw costs less than the
+    /// layer's copy of colour and depth (about 3 ms at 600×600 in software GL).
+    int traceLayerMinimumPoints = 20000;
 
     // Bodies: a warning shown inside initializeGL would run an event loop that
     // initialises the view again, so the files makeShape cannot open are reported after.
     void reportUnopenedFiles();
     QStringList unopenedFiles;
-    bool bodyMeshHandedOver = false;
+    const vorlix::ObjMesh *handedOverMesh = nullptr;
 };
 
 #endif

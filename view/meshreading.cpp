@@ -33,21 +33,20 @@ GLuint GLWidget::makeShape(const char *fileName, const float *colour)
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     glColor4fv(colour);
 
-    // The body is kept as read (mass properties use the triangles drawn here), and read
-    // only once when the loader has read it already; the marker need not be kept.
+    // The body is read only once when the window has read it already.
     const bool body = fileName == bodyFileName.constData();
-    vorlix::ObjMesh marker;
-    if (!(body && bodyMeshHandedOver)) {
-        vorlix::ObjFile read
+    vorlix::ObjMesh read;
+    if (!(body && handedOverMesh)) {
+        vorlix::ObjFile file
             = vorlix::readObjFile(QString::fromUtf8(fileName), vorlix::numericLocaleSeparator());
-        if (!read.opened) {
+        if (!file.opened) {
             if (unopenedFiles.isEmpty())
                 QTimer::singleShot(0, this, &GLWidget::reportUnopenedFiles);
             unopenedFiles.append(QString::fromUtf8(fileName));
         }
-        (body ? bodyMesh : marker) = std::move(read.mesh);
+        read = std::move(file.mesh);
     }
-    const vorlix::ObjMesh &mesh = body ? bodyMesh : marker;
+    const vorlix::ObjMesh &mesh = body && handedOverMesh ? *handedOverMesh : read;
     vertexCount = mesh.vertexCount;
     faceCount = mesh.faceCount;
 
@@ -67,10 +66,9 @@ GLuint GLWidget::makeShape(const char *fileName, const float *colour)
     return list;
 }
 
-void GLWidget::handOverBodyMesh(vorlix::ObjMesh mesh)
+void GLWidget::handOverBodyMesh(const vorlix::ObjMesh *mesh)
 {
-    bodyMesh = std::move(mesh);
-    bodyMeshHandedOver = true;
+    handedOverMesh = mesh;
 }
 
 // One warning after the other, in the order the files were read.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
-#include "contactpath.h"
 #include "poinsot.h"
 
 #include <GL/glu.h>
@@ -17,12 +16,6 @@ const GLfloat velocityMagenta[3] = { 1.0f, 0.3f, 1.0f };
 const GLfloat pathMagenta[3] = { 1.0f, 0.7f, 1.0f };
 const GLfloat planeTint[4] = { 0.6f, 0.8f, 1.0f, 0.25f };
 constexpr double planeRadius = 0.9;
-
-vorlix::PoinsotConstruction constructionOf(const GLWidget &view)
-{
-    return vorlix::poinsotConstruction({ view.inertiaX, view.inertiaY, view.inertiaZ },
-        { view.omegaX, view.omegaY, view.omegaZ }, view.orientationMatrix);
-}
 
 /// Everything the overlays change, restored when it goes out of scope, so that the rest
 /// of the picture is drawn exactly as without them.
@@ -81,32 +74,17 @@ void drawPath(const std::vector<Vector3> &path, const GLfloat *colour)
 
 } // namespace
 
-void GLWidget::clearPoinsotPaths()
+vorlix::PoinsotConstruction GLWidget::construction() const
 {
-    polhode.clear();
-    herpolhode.clear();
-}
-
-void GLWidget::recordPoinsotPaths()
-{
-    if (!showPolhode && !showInvariablePlane)
-        return;
-    const vorlix::PoinsotConstruction c = constructionOf(*this);
-    if (!c.drawable)
-        return;
-    if (showPolhode)
-        vorlix::appendContactPoint(
-            polhode, c.bodyContact, poinsotPathTolerance, poinsotPathCapacity);
-    if (showInvariablePlane)
-        vorlix::appendContactPoint(
-            herpolhode, c.worldContact, poinsotPathTolerance, poinsotPathCapacity);
+    return vorlix::poinsotConstruction(
+        { inertiaX, inertiaY, inertiaZ }, { omegaX, omegaY, omegaZ }, orientationMatrix);
 }
 
 void GLWidget::drawWorldOverlays()
 {
-    if (!showAngularMomentum)
+    if (!overlays.angularMomentum)
         return;
-    const vorlix::PoinsotConstruction c = constructionOf(*this);
+    const vorlix::PoinsotConstruction c = construction();
     if (!c.drawable)
         return;
     const SavedState saved;
@@ -116,23 +94,23 @@ void GLWidget::drawWorldOverlays()
 
 void GLWidget::drawBodyOverlays()
 {
-    if (!showAngularVelocity && !showPolhode)
+    if (!overlays.angularVelocity && !overlays.polhode)
         return;
     const SavedState saved;
-    const vorlix::PoinsotConstruction c = constructionOf(*this);
-    if (showAngularVelocity && c.drawable)
+    const vorlix::PoinsotConstruction c = construction();
+    if (overlays.angularVelocity && c.drawable)
         drawArrow(c.bodyContact, velocityMagenta);
-    if (showPolhode)
-        drawPath(polhode, pathMagenta);
+    if (overlays.polhode)
+        drawPath(run->polhode, pathMagenta);
 }
 
 void GLWidget::drawInvariablePlane()
 {
-    if (!showInvariablePlane)
+    if (!overlays.invariablePlane)
         return;
     const SavedState saved;
     glMultMatrixd(viewMatrix.data());
-    const vorlix::PoinsotConstruction c = constructionOf(*this);
+    const vorlix::PoinsotConstruction c = construction();
     if (c.drawable) {
         glPushMatrix();
         const Vector3 centre = c.planeDistance * c.planeNormal;
@@ -151,5 +129,5 @@ void GLWidget::drawInvariablePlane()
         gluDeleteQuadric(quadric);
         glPopMatrix();
     }
-    drawPath(herpolhode, pathMagenta);
+    drawPath(run->herpolhode, pathMagenta);
 }

@@ -80,7 +80,8 @@ void GLWidget::recordFrame()
 {
     // Every path that follows the body is recorded here, so that every picture drawn of
     // this instant, tile by tile, shows the same points.
-    recordPoinsotPaths();
+    if (overlays.polhode || overlays.invariablePlane)
+        run->recordPoinsotPaths(construction(), overlays.polhode, overlays.invariablePlane);
     if (!drawLines)
         return;
     if (drawXLines)

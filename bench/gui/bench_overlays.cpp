@@ -23,8 +23,8 @@ namespace {
 
 void showOverlays(GLWidget &view, bool on)
 {
-    view.showAngularMomentum = view.showAngularVelocity = on;
-    view.showPolhode = view.showInvariablePlane = on;
+    view.overlays.angularMomentum = view.overlays.angularVelocity = on;
+    view.overlays.polhode = view.overlays.invariablePlane = on;
 }
 
 double median(std::vector<double> values)
@@ -89,15 +89,15 @@ int main(int argc, char **argv)
     const auto report = [&view](const char *paths) {
         const std::array<double, 3> ms = repaintMs(view, 1500);
         std::printf("%-26s %5zu + %5zu points: off %6.3f ms, on %6.3f ms: %+5.1f %%\n", paths,
-            view.polhode.size(), view.herpolhode.size(), ms[0], ms[1], 100 * ms[2] / ms[0]);
+            view.run->polhode.size(), view.run->herpolhode.size(), ms[0], ms[1], 100 * ms[2] / ms[0]);
     };
     report("paths empty:");
     run(view, 5);
     report("after 5 s of the flip:");
     run(view, 55);
     report("after 60 s of the flip:");
-    view.polhode = loop(GLWidget::poinsotPathCapacity, 0.4, 0.3);
-    view.herpolhode = loop(GLWidget::poinsotPathCapacity, 0.5, 0.45);
+    view.run->polhode = loop(vorlix::RunState::poinsotPathCapacity, 0.4, 0.3);
+    view.run->herpolhode = loop(vorlix::RunState::poinsotPathCapacity, 0.5, 0.45);
     report("full:");
     return 0;
 }

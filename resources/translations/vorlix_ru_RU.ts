@@ -158,10 +158,6 @@
         <translation>сплошной шар</translation>
     </message>
     <message>
-        <source>No volume and no area in </source>
-        <translation>Нет ни объёма, ни площади в </translation>
-    </message>
-    <message>
         <source>solid</source>
         <translation>сплошное тело</translation>
     </message>
@@ -170,12 +166,16 @@
         <translation>оболочка</translation>
     </message>
     <message>
-        <source>; moved %1 and turned %2° into its principal axes</source>
-        <translation>; сдвинуто на %1 и повёрнуто на %2° к главным осям</translation>
-    </message>
-    <message>
         <source>Moments from the body: %1, %2, %3 (%4)</source>
         <translation>Моменты инерции тела: %1, %2, %3 (%4)</translation>
+    </message>
+    <message>
+        <source>No volume and no area in %1</source>
+        <translation>Нет ни объёма, ни площади в %1</translation>
+    </message>
+    <message>
+        <source>Moments from the body: %1, %2, %3 (%4); moved %5 and turned %6° into its principal axes</source>
+        <translation>Моменты инерции тела: %1, %2, %3 (%4); сдвинуто на %5 и повёрнуто на %6° к главным осям</translation>
     </message>
 </context>
 <context>
@@ -321,18 +321,6 @@ p, li { white-space: pre-wrap; }
         <translation>Физические величины</translation>
     </message>
     <message>
-        <source>Integrator:</source>
-        <translation>Интегратор:</translation>
-    </message>
-    <message>
-        <source>Explicit Euler</source>
-        <translation>Явный метод Эйлера</translation>
-    </message>
-    <message>
-        <source>Accurate</source>
-        <translation>Точный</translation>
-    </message>
-    <message>
         <source>Angular momentum</source>
         <translation>Момент импульса</translation>
     </message>
@@ -386,6 +374,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>h = %1 s, |ω|·h = %2°</source>
         <translation>h = %1 с, |ω|·h = %2°</translation>
+    </message>
+    <message>
+        <source>Physics readout</source>
+        <translation>Физические величины</translation>
+    </message>
+    <message>
+        <source>Integrator:</source>
+        <translation>Интегратор:</translation>
+    </message>
+    <message>
+        <source>Explicit Euler</source>
+        <translation>Явный метод Эйлера</translation>
+    </message>
+    <message>
+        <source>Accurate</source>
+        <translation>Точный</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@ void TestMomentsAction::boxGetsItsMomentsAndIsCentred()
     QVERIFY(shown.exposed());
     chooseInNextFileDialog(file.fileName());
     shown.child<QAction>("actionLoad_triangulated_OBJ")->trigger();
-    QTRY_COMPARE(shown.view()->bodyMesh.triangleCount(), 12);
+    QTRY_COMPARE(shown.window.bodyMesh().triangleCount(), 12);
 
     shown.child<QAction>("actionMoments_from_body")->trigger();
     Ui_MainWindowClass &ui = *shown.window.ui;

@@ -115,13 +115,13 @@ private slots:
         QVERIFY(
             QMetaObject::invokeMethod(&shown.window, "on_actionLoad_triangulated_OBJ_triggered"));
         GLWidget *view = shown.view();
-        QVERIFY(view->showAngularMomentum && view->showAngularVelocity && view->showPolhode
-            && view->showInvariablePlane);
+        QVERIFY(view->overlays.angularMomentum && view->overlays.angularVelocity
+            && view->overlays.polhode && view->overlays.invariablePlane);
         shown.click("pushButton");
-        QTRY_VERIFY(view->polhode.size() >= 3 && view->herpolhode.size() >= 3);
+        QTRY_VERIFY(view->run->polhode.size() >= 3 && view->run->herpolhode.size() >= 3);
         shown.click("pushButton");
         shown.child<QDoubleSpinBox>("Ix")->setValue(1.5);
-        QVERIFY(view->polhode.size() <= 1 && view->herpolhode.size() <= 1);
+        QVERIFY(view->run->polhode.size() <= 1 && view->run->herpolhode.size() <= 1);
     }
 };
 

@@ -36,11 +36,12 @@ void TestPhysicsReadout::dockFollowsItsAction()
     ShownWindow w;
     QVERIFY(w.exposed());
     Ui_MainWindowClass &ui = *w.window.ui;
-    QVERIFY(!ui.physicsDock->isVisible());
-    QCOMPARE(w.window.dockWidgetArea(ui.physicsDock), Qt::BottomDockWidgetArea);
+    auto *dock = w.child<QDockWidget>("physicsDock");
+    QVERIFY(!dock->isVisible());
+    QCOMPARE(w.window.dockWidgetArea(dock), Qt::BottomDockWidgetArea);
     ui.actionPhysics_readout->trigger();
-    QVERIFY(ui.physicsDock->isVisible());
-    ui.physicsDock->close();
+    QVERIFY(dock->isVisible());
+    dock->close();
     QVERIFY(!ui.actionPhysics_readout->isChecked());
 }
 
@@ -51,22 +52,22 @@ void TestPhysicsReadout::labelsAfterAFewTicks()
     setPanel(ui);
     ui.actionPhysics_readout->trigger();
     w.click("pushButton");
-    QTRY_VERIFY(w.view()->simulatedTime > 0.05);
+    QTRY_VERIFY(w.view()->run->simulatedTime > 0.05);
     w.click("pushButton");
     // Showing the dock again refreshes it at once.
     ui.actionPhysics_readout->trigger();
     ui.actionPhysics_readout->trigger();
 
     const GLWidget &v = *w.view();
-    const double t = v.simulatedTime;
+    const double t = v.run->simulatedTime;
     const double energy
         = 0.5 * (v.omegaX * v.omegaX + 2 * v.omegaY * v.omegaY + 3 * v.omegaZ * v.omegaZ);
-    QCOMPARE(ui.timeLabel->text(), QString("t = %1 s").arg(t, 0, 'g', 6));
-    QCOMPARE(ui.energyLabel->text(), QString("T = %1").arg(energy, 0, 'g', 6));
+    QCOMPARE(w.child<QLabel>("timeLabel")->text(), QString("t = %1 s").arg(t, 0, 'g', 6));
+    QCOMPARE(w.child<QLabel>("energyLabel")->text(), QString("T = %1").arg(energy, 0, 'g', 6));
     // Explicit Euler gains energy from the start: the drift is positive and small.
-    const double drift = ui.driftLabel->text().section(' ', 2, 2).chopped(1).toDouble();
-    QVERIFY2(drift > 0 && drift < 0.1, qPrintable(ui.driftLabel->text()));
-    QVERIFY(ui.stepLabel->text().startsWith(
+    const double drift = w.child<QLabel>("driftLabel")->text().section(' ', 2, 2).chopped(1).toDouble();
+    QVERIFY2(drift > 0 && drift < 0.1, qPrintable(w.child<QLabel>("driftLabel")->text()));
+    QVERIFY(w.child<QLabel>("stepLabel")->text().startsWith(
         QString("h = %1 s").arg(v.timePerFrame / v.iterPerFrame, 0, 'g', 6)));
 }
 
@@ -83,10 +84,10 @@ void TestPhysicsReadout::restartBeginsAgainFromThePanel()
     ui.actionRestart_from_the_panel->trigger();
     GLWidget &v = *w.view();
     QCOMPARE(v.orientationMatrix, vorlix::identityMatrix());
-    QCOMPARE(v.simulatedTime, 0.0);
+    QCOMPARE(v.run->simulatedTime, 0.0);
     QVERIFY(GLWidget::tracePointCount(v.xLinesIndex) <= 1); // the restart's own repaint
     QCOMPARE(v.omegaY, 3.0);
-    QCOMPARE(v.referenceEnergy, 0.5 * (0.05 * 0.05 + 2 * 9 + 3 * 0.05 * 0.05));
+    QCOMPARE(v.run->referenceEnergy, 0.5 * (0.05 * 0.05 + 2 * 9 + 3 * 0.05 * 0.05));
     QVERIFY(v.timer->isActive());
     QCOMPARE(ui.pushButton->text(), QString("Stop"));
 }

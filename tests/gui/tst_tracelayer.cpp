@@ -66,8 +66,8 @@ void TraceLayerTest::incrementalFramesMatchWholeRedraws()
 {
     QFETCH(int, change);
     GLWidget layered("cylinder.obj", ""), whole("cylinder.obj", "");
-    whole.incrementalTraces = false;
-    layered.traceLayerMinimumPoints = 0;
+    whole.useTraceLayer(false, 0);
+    layered.useTraceLayer(true, 0);
     QImage frames[2];
     for (GLWidget *view : { &layered, &whole }) {
         view->drawLines = view->drawXLines = view->drawYLines = view->drawZLines = true;
@@ -83,7 +83,7 @@ void TraceLayerTest::incrementalFramesMatchWholeRedraws()
             view->viewTurnX = 0;
         }
     }
-    QVERIFY(layered.traceLayer.drewIncrementally());
+    QVERIFY(layered.drewTracesIncrementally());
     QCOMPARE(frames[0], frames[1]);
 }
 

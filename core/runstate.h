@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef VORLIX_RUNSTATE_H
+#define VORLIX_RUNSTATE_H
+
+#include "integrator.h"
+#include "omegahistory.h"
+#include "poinsot.h"
+
+#include <vector>
+
+namespace vorlix {
+
+/// What a run keeps beyond the body's own state: the chosen scheme, the simulated clock
+/// with the ω history and the invariants' reference, and Poinsot's paths. The window owns
+/// one for as long as it lives, so a new view (a new body) starts from the same choices.
+class RunState {
+public:
+    /// The scheme each tick advances the body with; explicit Euler unless the user chose.
+    const Stepper *stepper = &explicitEuler();
+
+    /// Set when a tick left ω or the orientation not finite; the next start clears it and
+    /// begins from the identity orientation.
+    bool divergedSinceStart = false;
+
+    /// Simulated seconds since the last restart, and ω at every tick of them.
+    double simulatedTime = 0;
+    OmegaHistory omegaHistory;
+    /// T and |L| at the last restart: what the readout's drift is measured against.
+    double referenceEnergy = 0, referenceMomentum = 0;
+
+    /// The point of contact in the body frame (polhode) and in space (herpolhode),
+    /// straight runs thinned to within a third of a pixel at the default size. A full path
+    /// keeps its points and stops growing: each frame redraws every point.
+    std::vector<Vector3> polhode, herpolhode;
+    static constexpr std::size_t poinsotPathCapacity = 20000;
+    static constexpr double poinsotPathTolerance = 0.001;
+
+    /// t = 0, the ω history empties, and T and |L| of this motion become the reference.
+    void restartClock(const Vector3 &moments, const Vector3 &omega);
+    /// One tick of `duration` simulated seconds (none when no sub-step ran) ended at ω.
+    void advanceClock(double duration, const Vector3 &omega);
+    void clearPoinsotPaths();
+    /// Appends this instant's point of contact to the paths that are switched on.
+    void recordPoinsotPaths(const PoinsotConstruction &c, bool polhodeShown, bool herpolhodeShown);
+};
+
+} // namespace vorlix
+
+#endif
