@@ -14,13 +14,14 @@ bool DecimalSeparatorFilter::eventFilter(QObject *watched, QEvent *event)
     const QString typed = key->text();
     if (typed != QLatin1String(".") && typed != QLatin1String(","))
         return false;
-    const QChar point = static_cast<QWidget *>(watched)->locale().decimalPoint();
+    // A character in Qt 5, a string in Qt 6.
+    const QString point = static_cast<QWidget *>(watched)->locale().decimalPoint();
     if (typed == point)
         return false;
 
     // The replacement carries the locale's point and so passes this filter unchanged.
-    QKeyEvent replacement(QEvent::KeyPress, point == ',' ? Qt::Key_Comma : Qt::Key_Period,
-        key->modifiers(), QString(point), key->isAutoRepeat(), key->count());
+    QKeyEvent replacement(QEvent::KeyPress, point == QLatin1String(",") ? Qt::Key_Comma : Qt::Key_Period,
+        key->modifiers(), point, key->isAutoRepeat(), key->count());
     QCoreApplication::sendEvent(watched, &replacement);
     return true;
 }

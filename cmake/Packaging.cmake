@@ -19,7 +19,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Nothing links these, yet the program needs them: the Mesa GL driver, and Qt's own
 # Russian catalogue, loaded from QLibraryInfo::TranslationsPath under a ru locale.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri, qttranslations5-l10n")
+# Qt's own Russian catalogue comes from the translations of the Qt the program is built with.
+set(VORLIX_QT_TRANSLATIONS_PACKAGE_5 qttranslations5-l10n)
+set(VORLIX_QT_TRANSLATIONS_PACKAGE_6 qt6-translations-l10n)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libgl1-mesa-dri, ${VORLIX_QT_TRANSLATIONS_PACKAGE_${VORLIX_QT}}")
 # CPack puts the summary first as the synopsis; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vorlix integrates Euler's equations of a free rigid body in real
 time from its three principal moments of inertia and an initial angular

@@ -4,10 +4,11 @@
 #include "rigidbody.h"
 #include "scenegeometry.h"
 
+#include <QSurfaceFormat>
 #include <QTimer>
 
 GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
-    : QGLWidget(static_cast<QWidget *>(nullptr)),
+    : QOpenGLWidget(nullptr),
       zoom(vorlix::defaultZoom),
       timer(new QTimer(this)),
       resetOrientation(0),
@@ -65,16 +66,21 @@ GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
       run(&ownRun)
 {
     connect(timer, &QTimer::timeout, this, &GLWidget::rotate);
+    // The scene is drawn with the fixed-function pipeline.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    setFormat(format);
 }
 
 GLWidget::~GLWidget()
 {
     if (listsCreated) {
         makeCurrent();
-        // Each list by its own name: names need not be consecutive. The sphere's texture
-        // belongs to the context's cache, which frees it with the context.
+        // Each list by its own name: names need not be consecutive.
         for (GLuint list : { bodyList, arrowList, ellipsoidList })
             glDeleteLists(list, 1);
+        glDeleteTextures(1, &sphereTexture);
         traceLayer.release();
     }
     delete[] xLines;
@@ -91,6 +97,28 @@ void GLWidget::pause()
 {
     if (timer->isActive())
         timer->stop();
+}
+
+// Drawn here rather than through repaint(): Qt holds back a repaint that comes sooner
+// than the screen's next refresh, and every tick must draw and record its own frame.
+// The window then only composes the frame already drawn.
+void GLWidget::updateGL()
+{
+    if (!isValid() || !isVisible())
+        return;
+    makeCurrent();
+    paintGL();
+    glFlush();
+    frameAwaitingComposition = true;
+    update();
+}
+
+void GLWidget::paintEvent(QPaintEvent *event)
+{
+    if (frameAwaitingComposition)
+        frameAwaitingComposition = false;
+    else
+        QOpenGLWidget::paintEvent(event);
 }
 
 void GLWidget::rotate()

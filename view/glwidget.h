@@ -10,7 +10,7 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QGLWidget>
+#include <QOpenGLWidget>
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +21,7 @@ class QTimer;
 
 /// The 3-D view and the simulation engine of one free rigid body. Its state is a set of
 /// public fields that the main window reads and writes directly, followed by updateGL().
-class GLWidget : public QGLWidget {
+class GLWidget : public QOpenGLWidget {
     Q_OBJECT
 
 public:
@@ -33,6 +33,9 @@ public:
 
     void animate();
     void pause();
+    /// Draws the frame now, composed and on screen when this returns: each tick and each
+    /// key draws (and records) exactly one frame.
+    void updateGL();
 
     // Rendering
     GLuint makeEllipsoid(float radius, int slices, int stacks);
@@ -124,6 +127,7 @@ protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;
+    void paintEvent(QPaintEvent *event) override;
 
     // View controls
     void keyPressEvent(QKeyEvent *event) override;
@@ -139,6 +143,10 @@ private:
     void applyPendingTurns();
     /// Appends this instant's point to every path that follows the body.
     void recordFrame();
+    /// The square viewport fitted to the larger side of the framebuffer.
+    void applyViewport();
+    /// Set when updateGL drew a frame that the window has yet to compose.
+    bool frameAwaitingComposition = false;
     /// Draws what has been recorded; records nothing, so it may run once per tile.
     void drawScene(bool throughTraceLayer);
     void recordTracePoint(double *buffer, int &writeIndex, int column);
@@ -157,6 +165,8 @@ private:
     /// Last of all, in space: the translucent plane and the herpolhode on it.
     void drawInvariablePlane();
     bool listsCreated = false;
+    /// The sphere's picture, or 0; it goes with the view's display lists.
+    GLuint sphereTexture = 0;
     vorlix::RunState ownRun;
     TraceLayer traceLayer;
     bool incrementalTraces = true;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
-#include <QGLFramebufferObject>
+#include <QOpenGLFramebufferObject>
 #include <QImage>
 #include <algorithm>
 
@@ -69,7 +69,7 @@ QImage GLWidget::renderSquareImage(int side, int tileSide)
     if (side < 1)
         return QImage();
     makeCurrent();
-    if (!QGLFramebufferObject::hasOpenGLFramebufferObjects())
+    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects())
         return QImage();
 
     QImage image(side, side, QImage::Format_RGB32);
@@ -82,7 +82,8 @@ QImage GLWidget::renderSquareImage(int side, int tileSide)
     const int tile = tileSideFor(side, limit);
     // An RGB colour buffer: the translucent ellipsoid must not leave holes of alpha in
     // the picture, and what is read back is exactly what the view shows.
-    QGLFramebufferObject buffer(tile, tile, QGLFramebufferObject::Depth, GL_TEXTURE_2D, GL_RGB8);
+    QOpenGLFramebufferObject buffer(
+        tile, tile, QOpenGLFramebufferObject::Depth, GL_TEXTURE_2D, GL_RGB8);
     if (!buffer.isValid() || !buffer.bind())
         return QImage();
     glViewport(0, 0, tile, tile);
@@ -100,9 +101,6 @@ QImage GLWidget::renderSquareImage(int side, int tileSide)
 
     restoreProjection();
     buffer.release();
-    // In device pixels, as Qt itself hands the size to resizeGL: on a scaled display the
-    // widget's own size would leave the view drawn into a corner of its framebuffer.
-    const qreal ratio = devicePixelRatioF();
-    resizeGL(int(width() * ratio), int(height() * ratio));
+    applyViewport();
     return image;
 }

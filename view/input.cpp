@@ -14,6 +14,16 @@ constexpr double keyZoomFactor = 1.02;
 constexpr double wheelZoomFactor = 1.04;
 constexpr double dragDegreesPerExtent = 360;
 
+/// The pointer in whole widget pixels, as the view has always counted it.
+QPoint pointerAt(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->position().toPoint();
+#else
+    return event->pos();
+#endif
+}
+
 // The axis is a world-frame copy of one body axis, so the repaint's world-frame turn
 // is a turn of the body about its own axis.
 void setBodyTurn(GLWidget &view, int column, double degrees)
@@ -93,16 +103,18 @@ void GLWidget::mousePressEvent(QMouseEvent *event)
 {
     // The view takes no focus by itself; a click is how the keys reach it.
     setFocus(Qt::OtherFocusReason);
-    lastMouseX = event->x();
-    lastMouseY = event->y();
+    const QPoint at = pointerAt(event);
+    lastMouseX = at.x();
+    lastMouseY = at.y();
 }
 
 void GLWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    viewTurnX = (lastMouseY - event->y()) * dragDegreesPerExtent / height();
-    viewTurnY = (lastMouseX - event->x()) * dragDegreesPerExtent / width();
-    lastMouseX = event->x();
-    lastMouseY = event->y();
+    const QPoint at = pointerAt(event);
+    viewTurnX = (lastMouseY - at.y()) * dragDegreesPerExtent / height();
+    viewTurnY = (lastMouseX - at.x()) * dragDegreesPerExtent / width();
+    lastMouseX = at.x();
+    lastMouseY = at.y();
     updateGL();
     viewTurnX = viewTurnY = 0;
 }

@@ -35,15 +35,28 @@ void GLWidget::initializeGL()
     changeBackgroundColor();
 }
 
-void GLWidget::resizeGL(int w, int h)
+void GLWidget::resizeGL(int, int)
 {
-    const vorlix::Viewport v = vorlix::squareViewport(w, h);
+    // The widget's framebuffer is new and empty: the next paint draws again.
+    frameAwaitingComposition = false;
+    applyViewport();
+}
+
+void GLWidget::applyViewport()
+{
+    // In device pixels: on a scaled display the widget's own size would leave the view
+    // drawn into a corner of its framebuffer.
+    const qreal ratio = devicePixelRatioF();
+    framebufferSize = QSize(int(width() * ratio), int(height() * ratio));
+    const vorlix::Viewport v
+        = vorlix::squareViewport(framebufferSize.width(), framebufferSize.height());
     glViewport(v.x, v.y, v.side, v.side);
-    framebufferSize = QSize(w, h);
 }
 
 void GLWidget::paintGL()
 {
+    // The widget sets a viewport of its own before each paint.
+    applyViewport();
     applyPendingTurns();
     recordFrame();
     drawScene(incrementalTraces);
@@ -156,12 +169,16 @@ void GLWidget::drawObject0(GLuint list)
     glPopMatrix();
 }
 
+// Called from outside paintGL too, where another context (a dialog's, the window's
+// compositor's) may be current.
 void GLWidget::changeLineWidth()
 {
+    makeCurrent();
     glLineWidth(lineWidth);
 }
 
 void GLWidget::changeBackgroundColor()
 {
+    makeCurrent();
     glClearColor(backgroundColor.redF(), backgroundColor.greenF(), backgroundColor.blueF(), 1.0f);
 }

@@ -8,9 +8,21 @@ GLuint GLWidget::makeSphere(float radius, QString textureFileName, int slices, i
 {
     // Made before the list is opened: inside it, the image upload would be recorded and
     // replayed on every frame. An unreadable image gives texture 0, which leaves the
-    // sphere plain white.
-    const GLuint texture = bindTexture(
-        QImage(textureFileName), GL_TEXTURE_2D, GL_RGB, QGLContext::LinearFilteringBindOption);
+    // sphere plain white. The rows go up as they are stored, top row first (no flip), the
+    // colours unpremultiplied, and GL drops the alpha.
+    const QImage image = QImage(textureFileName).convertToFormat(QImage::Format_RGBA8888);
+    if (!image.isNull()) {
+        glGenTextures(1, &sphereTexture);
+        glBindTexture(GL_TEXTURE_2D, sphereTexture);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image.width(), image.height(), 0, GL_RGBA,
+            GL_UNSIGNED_BYTE, image.constBits());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glBindTexture(GL_TEXTURE_2D, 0);
+    }
+    const GLuint texture = sphereTexture;
 
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);

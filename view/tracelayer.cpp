@@ -101,8 +101,7 @@ bool TraceLayer::makeFramebuffer(QSize size)
         = depthFormat == GL_DEPTH24_STENCIL8 ? GL_DEPTH_STENCIL_ATTACHMENT : GL_DEPTH_ATTACHMENT;
     gl->glFramebufferRenderbuffer(GL_FRAMEBUFFER, depthAttachment, GL_RENDERBUFFER, depthBuffer);
     const bool complete = gl->glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-    gl->glBindFramebuffer(
-        GL_FRAMEBUFFER, QOpenGLContext::currentContext()->defaultFramebufferObject());
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, viewFramebuffer);
     layerSize = size;
     return complete;
 }
@@ -182,7 +181,7 @@ void TraceLayer::drawWhole(const Traces &traces)
 
 bool TraceLayer::copyIntoView()
 {
-    const GLuint view = QOpenGLContext::currentContext()->defaultFramebufferObject();
+    const GLuint view = viewFramebuffer;
     const int w = layerSize.width(), h = layerSize.height();
     clearErrors();
     gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
@@ -193,9 +192,10 @@ bool TraceLayer::copyIntoView()
     return glGetError() == GL_NO_ERROR;
 }
 
-bool TraceLayer::draw(const Traces &traces, QSize framebufferSize)
+bool TraceLayer::draw(const Traces &traces, GLuint viewFramebuffer, QSize framebufferSize)
 {
     incremental = false;
+    this->viewFramebuffer = viewFramebuffer;
     if (!prepare())
         return false;
     bool pointsChanged = false;

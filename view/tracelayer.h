@@ -30,7 +30,7 @@ public:
     /// framebuffer, which has framebufferSize pixels, exactly as drawing each trace whole
     /// there would, with the modelview, projection, viewport, lighting, line width and
     /// clear colour in effect. False, drawing nothing, if the context lacks what this needs.
-    bool draw(const Traces &traces, QSize framebufferSize);
+    bool draw(const Traces &traces, GLuint viewFramebuffer, QSize framebufferSize);
     /// True while the last frame was drawn from the layer rather than whole.
     bool drewIncrementally() const { return incremental; }
     /// Frees the GL objects; the context they were made in must be current.
@@ -70,6 +70,8 @@ private:
     bool unusable = false;
     GLuint framebuffer = 0, colourBuffer = 0, depthBuffer = 0;
     QSize layerSize;
+    /// The framebuffer the view draws into, which the layer is copied into.
+    GLuint viewFramebuffer = 0;
     GLenum depthFormat = 0;
     std::array<Points, traceCount> points;
     /// Points of each trace the layer holds; valid only while layerKey is current.

@@ -71,7 +71,7 @@ void GLWidget::drawTraces(bool throughTraceLayer)
     for (const ShownTrace &trace : traces)
         shownPoints += trace.points ? trace.pointCount : 0;
     if (throughTraceLayer && shownPoints >= traceLayerMinimumPoints
-        && traceLayer.draw(traces, framebufferSize))
+        && traceLayer.draw(traces, defaultFramebufferObject(), framebufferSize))
         return;
     for (const ShownTrace &trace : traces)
         drawTrace(trace);

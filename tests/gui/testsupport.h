@@ -5,6 +5,7 @@
 // dialogs the program opens (so that no test ever waits for a person), a main window on
 // screen, mouse input as the windowing system delivers it, and writes that fail.
 
+#include "glwidget.h"
 #include "mainwindow.h"
 #include "scenegeometry.h"
 
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -170,6 +172,22 @@ struct ShownWindow {
     TemporaryHome home; // before the window, which reads HOME when it is built
     MainWindow window;
 };
+
+/// The frame the view drew last, read from its framebuffer without drawing it again
+/// (which would record another trace point).
+inline QImage viewFrame(GLWidget *view)
+{
+    view->makeCurrent();
+    const qreal ratio = view->devicePixelRatioF();
+    QImage frame(int(view->width() * ratio), int(view->height() * ratio), QImage::Format_RGB32);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    // GL counts rows from the bottom; little-endian 0xAARRGGBB words are B, G, R, A bytes.
+    for (int row = 0; row < frame.height(); ++row)
+        glReadPixels(0, frame.height() - 1 - row, frame.width(), 1, GL_BGRA, GL_UNSIGNED_BYTE,
+            frame.scanLine(row));
+    return frame;
+}
 
 /// Where the point (x, y) of the view's -1…1 square lands in a frame grabbed from it.
 inline QPoint framePixel(const QWidget *view, double x, double y)

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QOpenGLContext>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QtTest>
@@ -956,7 +957,7 @@ void TestMainWindow::unshownViewDeletesNoLists()
     // since the shown view's GL calls outside painting rely on its context staying current.
     delete new GLWidget("cylinder.obj", QString());
 
-    QCOMPARE(QGLContext::currentContext(), shown.context());
+    QCOMPARE(QOpenGLContext::currentContext(), shown.context());
     shown.makeCurrent();
     QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
     QVERIFY(glIsList(shown.bodyList));

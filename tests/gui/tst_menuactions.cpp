@@ -130,7 +130,7 @@ struct Fixture {
     QImage grabView()
     {
         view().updateGL();
-        return view().grabFrameBuffer().convertToFormat(QImage::Format_RGB32);
+        return viewFrame(&view()).convertToFormat(QImage::Format_RGB32);
     }
 
     QByteArray userSettings() const

@@ -46,7 +46,7 @@ const QByteArray tetrahedron = "# four faces\n"
 QColor drawnColour(GLWidget *view, double x, double y)
 {
     view->updateGL();
-    return view->grabFrameBuffer().pixelColor(framePixel(view, x, y));
+    return viewFrame(view).pixelColor(framePixel(view, x, y));
 }
 
 bool isBodyGrey(QColor c, QColor background)

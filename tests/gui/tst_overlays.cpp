@@ -21,7 +21,7 @@ static void checkOverlays(ShownWindow &shown, bool on)
 static QImage renderedFrame(GLWidget *view)
 {
     view->updateGL();
-    return view->grabFrameBuffer();
+    return viewFrame(view);
 }
 
 // Whether the colour shows within three pixels of the point. Lighting scales the arrows'

@@ -45,7 +45,7 @@ struct DrawingWindow : ShownWindow {
 QImage renderedFrame(GLWidget *view)
 {
     view->updateGL();
-    return view->grabFrameBuffer();
+    return viewFrame(view);
 }
 
 /// The frame's pixels inside the part [x0, x1] × [y0, y1] of the view's square.

@@ -97,7 +97,7 @@ struct ShownView {
     QImage frame()
     {
         view.updateGL();
-        return view.grabFrameBuffer();
+        return viewFrame(&view);
     }
     GLWidget view;
 };

@@ -5,6 +5,7 @@
 
 #include "glwidget.h"
 #include "matrix4.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QImage>
@@ -12,19 +13,11 @@
 
 namespace {
 
-// The switch is protected; a derived class may name it for any QGLWidget.
-struct BufferSwapSwitch : QGLWidget {
-    static void set(QGLWidget *view, bool on) { (view->*&BufferSwapSwitch::setAutoBufferSwap)(on); }
-};
-
-/// What one repaint draws, read back from the back buffer before any swap can spoil it.
+/// What one repaint draws.
 QImage renderedFrame(GLWidget &view)
 {
-    BufferSwapSwitch::set(&view, false);
     view.updateGL();
-    const QImage frame = view.grabFrameBuffer();
-    BufferSwapSwitch::set(&view, true);
-    return frame;
+    return viewFrame(&view);
 }
 
 enum Change { noChange, viewTurn, lineWidthChange, clearing };

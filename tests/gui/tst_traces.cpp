@@ -60,19 +60,11 @@ void fillWithCircle(double *buffer, int count)
     }
 }
 
-// The switch is protected; a derived class may name it for any QGLWidget.
-struct BufferSwapSwitch : QGLWidget {
-    static void set(QGLWidget *view, bool on) { (view->*&BufferSwapSwitch::setAutoBufferSwap)(on); }
-};
-
-/// What one repaint draws, read back from the back buffer before any swap can spoil it.
+/// What one repaint draws.
 QImage renderedFrame(GLWidget *view)
 {
-    BufferSwapSwitch::set(view, false);
     view->updateGL();
-    const QImage frame = view->grabFrameBuffer();
-    BufferSwapSwitch::set(view, true);
-    return frame;
+    return viewFrame(view);
 }
 
 /// The same repaint with the traces switched off for it alone, without clearing them.

@@ -4,6 +4,7 @@
 # unpacked launcher from a foreign working directory on the current display.
 set -eu
 build=$1
+qt=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -12,7 +13,12 @@ fail() { echo "FAIL: $*"; exit 1; }
 deb=$(ls "$work"/out/vorlix_*_"$(dpkg --print-architecture)".deb)
 info=$(dpkg-deb -I "$deb")
 echo "$info" | grep -E '^ (Depends|Section):'
-for dep in libqt5widgets5 libqt5opengl5 libgl1-mesa-dri qttranslations5-l10n; do
+if [ "$qt" = 6 ]; then
+    needed="libqt6widgets6 libqt6openglwidgets6 libqt6charts6 libgl1-mesa-dri qt6-translations-l10n"
+else
+    needed="libqt5widgets5 libqt5charts5 libgl1-mesa-dri qttranslations5-l10n"
+fi
+for dep in $needed; do
     echo "$info" | grep -q "^ Depends:.*\b$dep\b" || fail "Depends lacks $dep"
 done
 echo "$info" | grep -Eq '^ Section: (science|education)$' || fail "wrong section"
