@@ -25,9 +25,9 @@ QPushButton *startButton(const ShownWindow &shown)
     return shown.child<QPushButton>("pushButton");
 }
 
-void triggerLoad(const ShownWindow &shown)
+void triggerLoad(ShownWindow &shown)
 {
-    shown.child<QAction>("actionLoad_triangulated_OBJ")->trigger();
+    shown.trigger("actionLoad_triangulated_OBJ");
 }
 
 bool writeFile(const QString &path, const QByteArray &contents)
@@ -45,13 +45,7 @@ const QByteArray tetrahedron = "# four faces\n"
 /// The colour at the point (x, y) of the view's -1…1 square in a freshly drawn frame.
 QColor drawnColour(GLWidget *view, double x, double y)
 {
-    view->updateGL();
-    return view->grabFrameBuffer().pixelColor(framePixel(view, x, y));
-}
-
-bool isBodyGrey(QColor c, QColor background)
-{
-    return c != background && qAbs(c.red() - c.green()) <= 3 && qAbs(c.green() - c.blue()) <= 3;
+    return renderedFrame(view).pixelColor(framePixel(view, x, y));
 }
 
 } // namespace
@@ -101,7 +95,7 @@ void TestMeshLoader::loadReplacesTheView()
     const QPointer<GLWidget> oldView = window.glWidget;
 
     FileDialogSeen dialog;
-    chooseInNextFileDialog(path, &dialog);
+    const DialogScript script({ chooseFile(path, &dialog) });
     triggerLoad(shown);
 
     QVERIFY(dialog.shown);
@@ -123,18 +117,16 @@ void TestMeshLoader::loadReplacesTheView()
     QCOMPARE(window.messageLabel->text(), "<small>object " + path + " loaded</small>");
 
     // The mesh is read when the new view is first initialised, and it opens: no warning.
-    MessageBoxAnswer warning;
-    acceptNextMessageBox(&warning);
     QTRY_VERIFY(view->bodyList != 0);
     const QColor background = view->backgroundColor;
     QCOMPARE(drawnColour(view, -0.2, -0.3), background);
     const QColor inside = drawnColour(view, 0.1, 0.1);
-    QVERIFY2(
-        visible ? isBodyGrey(inside, background) : inside == background, qPrintable(inside.name()));
+    QVERIFY2(visible ? inside != background && hasColour(inside, Qt::gray) : inside == background,
+        qPrintable(inside.name()));
     // Drawn once: no turned copies as the marker has.
     QCOMPARE(drawnColour(view, 0.1, -0.1), background);
     QCOMPARE(drawnColour(view, -0.1, 0.1), background);
-    QVERIFY2(!warning.shown, qPrintable(warning.text));
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(", ")));
 }
 
 void TestMeshLoader::fileWithoutTrianglesIsRefused_data()
@@ -158,7 +150,7 @@ void TestMeshLoader::fileWithoutTrianglesIsRefused()
     const QPointer<GLWidget> oldView = shown.window.glWidget;
 
     MessageBoxAnswer warning;
-    chooseInNextFileDialog(path, nullptr, [&warning] { acceptNextMessageBox(&warning); });
+    const DialogScript script({ chooseFile(path), pressOnMessage(&warning) });
     triggerLoad(shown);
 
     QVERIFY(warning.shown);
@@ -203,10 +195,7 @@ void TestMeshLoader::loadStopsTheSimulation()
     const QByteArray oldBody = window.bodyFileName;
 
     FileDialogSeen dialog;
-    if (choose)
-        chooseInNextFileDialog(path, &dialog);
-    else
-        cancelNextFileDialog(&dialog);
+    const DialogScript script({ choose ? chooseFile(path, &dialog) : cancelFile(&dialog) });
     triggerLoad(shown);
     QVERIFY(dialog.shown);
 

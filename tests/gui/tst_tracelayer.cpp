@@ -5,27 +5,13 @@
 
 #include "glwidget.h"
 #include "matrix4.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QtTest>
 
 namespace {
-
-// The switch is protected; a derived class may name it for any QGLWidget.
-struct BufferSwapSwitch : QGLWidget {
-    static void set(QGLWidget *view, bool on) { (view->*&BufferSwapSwitch::setAutoBufferSwap)(on); }
-};
-
-/// What one repaint draws, read back from the back buffer before any swap can spoil it.
-QImage renderedFrame(GLWidget &view)
-{
-    BufferSwapSwitch::set(&view, false);
-    view.updateGL();
-    const QImage frame = view.grabFrameBuffer();
-    BufferSwapSwitch::set(&view, true);
-    return frame;
-}
 
 enum Change { noChange, viewTurn, lineWidthChange, clearing };
 
@@ -79,7 +65,7 @@ void TraceLayerTest::incrementalFramesMatchWholeRedraws()
             if (frame == 200)
                 makeChange(*view, change);
             view->orientationMatrix = vorlix::rotation(frame * 2.9, 1, 2, 3);
-            frames[view == &whole] = renderedFrame(*view);
+            frames[view == &whole] = renderedFrame(view);
             view->viewTurnX = 0;
         }
     }
@@ -94,11 +80,11 @@ void TraceLayerTest::imageExportLeavesTheViewAsItWas()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(view.devicePixelRatioF(), 2.0);
-    const QImage before = renderedFrame(view);
+    const QImage before = renderedFrame(&view);
     QCOMPARE(before.size(), QSize(320, 240));
 
     view.renderSquareImage(64);
-    QCOMPARE(renderedFrame(view), before);
+    QCOMPARE(renderedFrame(&view), before);
 }
 
 int main(int argc, char **argv)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 #include "mainwindow.h"
 #include "matrix4.h"
@@ -58,21 +59,6 @@ void fillWithCircle(double *buffer, int count)
         buffer[3 * p + 1] = 0.8 * qSin(angle);
         buffer[3 * p + 2] = 0.6;
     }
-}
-
-// The switch is protected; a derived class may name it for any QGLWidget.
-struct BufferSwapSwitch : QGLWidget {
-    static void set(QGLWidget *view, bool on) { (view->*&BufferSwapSwitch::setAutoBufferSwap)(on); }
-};
-
-/// What one repaint draws, read back from the back buffer before any swap can spoil it.
-QImage renderedFrame(GLWidget *view)
-{
-    BufferSwapSwitch::set(view, false);
-    view->updateGL();
-    const QImage frame = view->grabFrameBuffer();
-    BufferSwapSwitch::set(view, true);
-    return frame;
 }
 
 /// The same repaint with the traces switched off for it alone, without clearing them.
