@@ -60,6 +60,14 @@ struct Fixture {
     vorlix::Vector3 omega() { return { view().omegaX, view().omegaY, view().omegaZ }; }
 };
 
+/// How the form sets up one spin box of the panel.
+struct SpinBoxSetup {
+    int decimals;
+    double minimum, maximum, step, initial;
+    int maxWidth;
+    QSizePolicy::Policy horizontalPolicy;
+};
+
 // For the look of a freshly built form, before MainWindow applies a preset over it.
 struct PlainForm {
     QMainWindow window;
@@ -74,6 +82,12 @@ struct PlainForm {
         return object;
     }
 };
+
+/// A row named after the object it is about, with the name as its first column.
+QTestData &namedRow(const char *name)
+{
+    return QTest::newRow(name) << QString(name);
+}
 
 // Values a few sub-steps and a few products away from what the panel set.
 bool closeTo(double actual, double expected)
@@ -109,6 +123,8 @@ QStringList entriesOf(QMenu *menu)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(SpinBoxSetup)
 
 // A window that records what the form's by-name connections deliver to it.
 class SlotProbe : public QMainWindow {
@@ -187,37 +203,33 @@ void TestMainWindow::formObjectTypes_data()
         "actionLoad_texture", "actionLoad_settings_file", "actionExport_as_image",
         "actionBackground_color", "actionExport_lines_as_OBJ", "actionLine_width" };
     for (const char *name : actions)
-        QTest::newRow(name) << name << "QAction";
+        namedRow(name) << "QAction";
     for (const char *name : { "Ix", "Iy", "Iz", "WX", "WY", "WZ", "iterPerFrame", "speed" })
-        QTest::newRow(name) << name << "QDoubleSpinBox";
+        namedRow(name) << "QDoubleSpinBox";
     for (const char *name : { "xb", "yb", "zb", "save", "delete_2", "pushButton" })
-        QTest::newRow(name) << name << "QPushButton";
+        namedRow(name) << "QPushButton";
     for (const char *name : { "Ell", "Draw" })
-        QTest::newRow(name) << name << "QCheckBox";
+        namedRow(name) << "QCheckBox";
     for (const char *name : { "label", "label_2", "label_3", "label_4", "label_5", "label_6",
              "label_7", "label_8", "label_9", "label_10", "label_11" })
-        QTest::newRow(name) << name << "QLabel";
+        namedRow(name) << "QLabel";
     for (const char *name : { "line", "line_2", "line_3", "line_4", "line_5", "line_6" })
-        QTest::newRow(name) << name << "QFrame";
+        namedRow(name) << "QFrame";
     for (const char *name :
         { "horizontalLayout", "horizontalLayout_2", "horizontalLayout_3", "horizontalLayout_4",
             "horizontalLayout_5", "horizontalLayout_6", "horizontalLayout_7", "horizontalLayout_8",
             "horizontalLayout_9", "horizontalLayout_10", "horizontalLayout_11",
             "horizontalLayout_12", "horizontalLayout_13", "horizontalLayout_14" })
-        QTest::newRow(name) << name << "QHBoxLayout";
+        namedRow(name) << "QHBoxLayout";
     for (const char *name :
         { "verticalLayout", "verticalLayout_2", "verticalLayout_3", "verticalLayout_6" })
-        QTest::newRow(name) << name << "QVBoxLayout";
-    QTest::newRow("Settings") << "Settings"
-                              << "QComboBox";
-    QTest::newRow("centralWidget") << "centralWidget"
-                                   << "QWidget";
-    QTest::newRow("menuBar") << "menuBar"
-                             << "QMenuBar";
+        namedRow(name) << "QVBoxLayout";
+    namedRow("Settings") << "QComboBox";
+    namedRow("centralWidget") << "QWidget";
+    namedRow("menuBar") << "QMenuBar";
     for (const char *name : { "menu_File", "menuSettings", "menuHelp" })
-        QTest::newRow(name) << name << "QMenu";
-    QTest::newRow("statusBar") << "statusBar"
-                               << "QStatusBar";
+        namedRow(name) << "QMenu";
+    namedRow("statusBar") << "QStatusBar";
 }
 
 void TestMainWindow::formObjectTypes()
@@ -233,69 +245,56 @@ void TestMainWindow::formObjectTypes()
 void TestMainWindow::spinBoxes_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<double>("maximum");
-    QTest::addColumn<double>("step");
-    QTest::addColumn<double>("initial");
-    QTest::addColumn<int>("maxWidth");
-    QTest::addColumn<QSizePolicy::Policy>("horizontalPolicy");
+    QTest::addColumn<SpinBoxSetup>("setup");
 
     const auto minimum = QSizePolicy::Minimum;
     const auto fixed = QSizePolicy::Fixed;
-    QTest::newRow("Ix") << "Ix" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
-    QTest::newRow("Iy") << "Iy" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
-    QTest::newRow("Iz") << "Iz" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
-    QTest::newRow("WX") << "WX" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
-    QTest::newRow("WY") << "WY" << 6 << -500.0 << 500.0 << 0.1 << 0.5 << 100 << fixed;
-    QTest::newRow("WZ") << "WZ" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
-    QTest::newRow("iterPerFrame") << "iterPerFrame" << 0 << 1.0 << 1e6 << 1.0 << 10.0 << 70
-                                  << fixed;
-    QTest::newRow("speed") << "speed" << 3 << -9999.99 << 9999.99 << 1.0 << 1.0 << 100 << fixed;
+    namedRow("Ix") << SpinBoxSetup { 6, 0, 1e9, 0.1, 1, 100, minimum };
+    namedRow("Iy") << SpinBoxSetup { 6, 0, 1e9, 0.1, 1, 100, minimum };
+    namedRow("Iz") << SpinBoxSetup { 6, 0, 1e9, 0.1, 1, 100, minimum };
+    namedRow("WX") << SpinBoxSetup { 6, -500, 500, 0.1, 0.0025, 100, fixed };
+    namedRow("WY") << SpinBoxSetup { 6, -500, 500, 0.1, 0.5, 100, fixed };
+    namedRow("WZ") << SpinBoxSetup { 6, -500, 500, 0.1, 0.0025, 100, fixed };
+    namedRow("iterPerFrame") << SpinBoxSetup { 0, 1, 1e6, 1, 10, 70, fixed };
+    namedRow("speed") << SpinBoxSetup { 3, -9999.99, 9999.99, 1, 1, 100, fixed };
 }
 
 void TestMainWindow::spinBoxes()
 {
     QFETCH(QString, name);
-    QFETCH(int, decimals);
-    QFETCH(double, minimum);
-    QFETCH(double, maximum);
-    QFETCH(double, step);
-    QFETCH(double, initial);
-    QFETCH(int, maxWidth);
-    QFETCH(QSizePolicy::Policy, horizontalPolicy);
+    QFETCH(SpinBoxSetup, setup);
 
     PlainForm form;
     auto *box = form.find<QDoubleSpinBox>(name);
     QVERIFY(box);
-    QCOMPARE(box->decimals(), decimals);
-    QCOMPARE(box->minimum(), minimum);
-    QCOMPARE(box->maximum(), maximum);
-    QCOMPARE(box->singleStep(), step);
-    QCOMPARE(box->value(), initial);
-    QCOMPARE(box->maximumWidth(), maxWidth);
+    QCOMPARE(box->decimals(), setup.decimals);
+    QCOMPARE(box->minimum(), setup.minimum);
+    QCOMPARE(box->maximum(), setup.maximum);
+    QCOMPARE(box->singleStep(), setup.step);
+    QCOMPARE(box->value(), setup.initial);
+    QCOMPARE(box->maximumWidth(), setup.maxWidth);
     QCOMPARE(box->maximumHeight(), 16777215);
-    QCOMPARE(box->sizePolicy().horizontalPolicy(), horizontalPolicy);
+    QCOMPARE(box->sizePolicy().horizontalPolicy(), setup.horizontalPolicy);
     QCOMPARE(box->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
     // Set explicitly on the moments; a spin box's own default for the others.
     QVERIFY(box->inputMethodHints().testFlag(Qt::ImhFormattedNumbersOnly));
 
     // Out-of-range input is clamped to the limits.
-    box->setValue(maximum * 2 + 1);
-    QCOMPARE(box->value(), maximum);
-    box->setValue(minimum * 2 - 1);
-    QCOMPARE(box->value(), minimum);
+    box->setValue(setup.maximum * 2 + 1);
+    QCOMPARE(box->value(), setup.maximum);
+    box->setValue(setup.minimum * 2 - 1);
+    QCOMPARE(box->value(), setup.minimum);
 }
 
 void TestMainWindow::checkables_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("checked");
-    QTest::newRow("Ell") << "Ell" << true;
-    QTest::newRow("Draw") << "Draw" << false;
-    QTest::newRow("xb") << "xb" << true;
-    QTest::newRow("yb") << "yb" << true;
-    QTest::newRow("zb") << "zb" << true;
+    namedRow("Ell") << true;
+    namedRow("Draw") << false;
+    namedRow("xb") << true;
+    namedRow("yb") << true;
+    namedRow("zb") << true;
 }
 
 void TestMainWindow::checkables()
@@ -316,20 +315,20 @@ void TestMainWindow::widgetTexts_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("window title") << "MainWindowClass" << QByteArray("windowTitle") << "Vorlix";
-    QTest::newRow("Ell") << "Ell" << QByteArray("text") << "Poinsot's ellipsoid";
-    QTest::newRow("Draw") << "Draw" << QByteArray("text") << "Draw lines";
-    QTest::newRow("xb") << "xb" << QByteArray("text") << "X";
-    QTest::newRow("yb") << "yb" << QByteArray("text") << "Y";
-    QTest::newRow("zb") << "zb" << QByteArray("text") << "Z";
-    QTest::newRow("save") << "save" << QByteArray("text") << "+";
+    namedRow("Ell") << QByteArray("text") << "Poinsot's ellipsoid";
+    namedRow("Draw") << QByteArray("text") << "Draw lines";
+    namedRow("xb") << QByteArray("text") << "X";
+    namedRow("yb") << QByteArray("text") << "Y";
+    namedRow("zb") << QByteArray("text") << "Z";
+    namedRow("save") << QByteArray("text") << "+";
     QTest::newRow("delete_2 is an en dash")
         << "delete_2" << QByteArray("text") << QString(QChar(0x2013));
-    QTest::newRow("pushButton") << "pushButton" << QByteArray("text") << "Start";
+    namedRow("pushButton") << QByteArray("text") << "Start";
     QTest::newRow("save tool tip") << "save" << QByteArray("toolTip") << "save settings";
     QTest::newRow("delete_2 tool tip") << "delete_2" << QByteArray("toolTip") << "delete settings";
-    QTest::newRow("menu_File") << "menu_File" << QByteArray("title") << "&File";
-    QTest::newRow("menuSettings") << "menuSettings" << QByteArray("title") << "Settings";
-    QTest::newRow("menuHelp") << "menuHelp" << QByteArray("title") << "Help";
+    namedRow("menu_File") << QByteArray("title") << "&File";
+    namedRow("menuSettings") << QByteArray("title") << "Settings";
+    namedRow("menuHelp") << QByteArray("title") << "Help";
 }
 
 void TestMainWindow::widgetTexts()
@@ -349,26 +348,18 @@ void TestMainWindow::richTextLabels_data()
     QTest::addColumn<QString>("visibleText");
     QTest::addColumn<bool>("subscript");
 
-    QTest::newRow("label_7") << "label_7"
-                             << "Principal moments of inertia" << false;
-    QTest::newRow("label_2") << "label_2"
-                             << "Angular velocity, rad/s" << false;
-    QTest::newRow("label") << "label"
-                           << "Settings" << false;
-    QTest::newRow("label_11") << "label_11"
-                              << "Iterations/frame" << false;
-    QTest::newRow("label_6") << "label_6"
-                             << "Speed" << false;
-    QTest::newRow("label_8") << "label_8"
-                             << "IX" << true;
-    QTest::newRow("label_9") << "label_9"
-                             << "IY" << true;
-    QTest::newRow("label_10") << "label_10"
-                              << "IZ" << true;
+    namedRow("label_7") << "Principal moments of inertia" << false;
+    namedRow("label_2") << "Angular velocity, rad/s" << false;
+    namedRow("label") << "Settings" << false;
+    namedRow("label_11") << "Iterations/frame" << false;
+    namedRow("label_6") << "Speed" << false;
+    namedRow("label_8") << "IX" << true;
+    namedRow("label_9") << "IY" << true;
+    namedRow("label_10") << "IZ" << true;
     const QString omega(QChar(0x03C9));
-    QTest::newRow("label_3") << "label_3" << omega + "X" << true;
-    QTest::newRow("label_4") << "label_4" << omega + "Y" << true;
-    QTest::newRow("label_5") << "label_5" << omega + "Z" << true;
+    namedRow("label_3") << omega + "X" << true;
+    namedRow("label_4") << omega + "Y" << true;
+    namedRow("label_5") << omega + "Z" << true;
 }
 
 void TestMainWindow::richTextLabels()
@@ -388,48 +379,32 @@ void TestMainWindow::actions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<QKeySequence>("shortcut");
 
-    QTest::newRow("actionE_xit") << "actionE_xit"
-                                 << "E&xit"
-                                 << "Ctrl+Q";
-    QTest::newRow("action_Info") << "action_Info"
-                                 << "&Info"
-                                 << "F1";
-    QTest::newRow("actionLoad_triangulated_OBJ") << "actionLoad_triangulated_OBJ"
-                                                 << "Load triangulated OBJ..."
-                                                 << "Ctrl+O";
-    QTest::newRow("actionLoad_texture keeps its trailing blank") << "actionLoad_texture"
-                                                                 << "Load texture... "
-                                                                 << "Ctrl+P";
-    QTest::newRow("actionLoad_settings_file") << "actionLoad_settings_file"
-                                              << "Load settings file..."
-                                              << "Ctrl+I";
-    QTest::newRow("actionExport_as_image") << "actionExport_as_image"
-                                           << "Export as image..."
-                                           << "Ctrl+E";
-    QTest::newRow("actionBackground_color") << "actionBackground_color"
-                                            << "Background color..."
-                                            << "";
-    QTest::newRow("actionExport_lines_as_OBJ") << "actionExport_lines_as_OBJ"
-                                               << "Export lines as OBJ..."
-                                               << "";
-    QTest::newRow("actionLine_width") << "actionLine_width"
-                                      << "Line width..."
-                                      << "";
+    namedRow("actionE_xit") << "E&xit" << QKeySequence("Ctrl+Q");
+    namedRow("action_Info") << "&Info" << QKeySequence("F1");
+    namedRow("actionLoad_triangulated_OBJ") << "Load triangulated OBJ..." << QKeySequence("Ctrl+O");
+    QTest::newRow("actionLoad_texture keeps its trailing blank")
+        << "actionLoad_texture"
+        << "Load texture... " << QKeySequence("Ctrl+P");
+    namedRow("actionLoad_settings_file") << "Load settings file..." << QKeySequence("Ctrl+I");
+    namedRow("actionExport_as_image") << "Export as image..." << QKeySequence("Ctrl+E");
+    namedRow("actionBackground_color") << "Background color..." << QKeySequence();
+    namedRow("actionExport_lines_as_OBJ") << "Export lines as OBJ..." << QKeySequence();
+    namedRow("actionLine_width") << "Line width..." << QKeySequence();
 }
 
 void TestMainWindow::actions()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QFETCH(QString, shortcut);
+    QFETCH(QKeySequence, shortcut);
     PlainForm form;
     auto *action = form.find<QAction>(name);
     QVERIFY(action);
     QCOMPARE(action->parent(), &form.window);
     QCOMPARE(action->text(), text);
-    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    QCOMPARE(action->shortcut(), shortcut);
     QVERIFY(action->isEnabled());
 }
 
@@ -470,20 +445,17 @@ void TestMainWindow::panelGeometry_data()
     const auto preferred = QSizePolicy::Preferred;
     const int normal = QFont::Normal;
     const int bold = QFont::Bold;
-    QTest::newRow("xb") << "xb" << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
-    QTest::newRow("yb") << "yb" << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
+    namedRow("xb") << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
+    namedRow("yb") << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
     QTest::newRow("zb keeps the default policy")
         << "zb" << QSize(0, 0) << QSize(30, unlimited) << QSizePolicy::Minimum << fixed << normal;
-    QTest::newRow("save") << "save" << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed
-                          << bold;
-    QTest::newRow("delete_2") << "delete_2" << QSize(20, 0) << QSize(20, unlimited) << fixed
-                              << fixed << bold;
-    QTest::newRow("pushButton") << "pushButton" << QSize(0, 0) << QSize(unlimited, unlimited)
-                                << fixed << fixed << bold;
+    namedRow("save") << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
+    namedRow("delete_2") << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
+    namedRow("pushButton") << QSize(0, 0) << QSize(unlimited, unlimited) << fixed << fixed << bold;
     for (const char *name : { "label_8", "label_9", "label_10", "label_3", "label_4", "label_5",
              "label_11", "label_6" })
-        QTest::newRow(name) << name << QSize(0, 0) << QSize(unlimited, unlimited) << fixed
-                            << preferred << normal;
+        namedRow(name) << QSize(0, 0) << QSize(unlimited, unlimited) << fixed << preferred
+                       << normal;
 }
 
 void TestMainWindow::panelGeometry()
@@ -508,11 +480,11 @@ void TestMainWindow::layoutSpacing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("spacing");
-    QTest::newRow("horizontalLayout_13") << "horizontalLayout_13" << 6;
+    namedRow("horizontalLayout_13") << 6;
     QTest::newRow("verticalLayout_2 holds the view tightly") << "verticalLayout_2" << 0;
-    QTest::newRow("verticalLayout_3") << "verticalLayout_3" << 6;
+    namedRow("verticalLayout_3") << 6;
     QTest::newRow("horizontalLayout_9 packs the preset row") << "horizontalLayout_9" << 1;
-    QTest::newRow("horizontalLayout_14") << "horizontalLayout_14" << 6;
+    namedRow("horizontalLayout_14") << 6;
 }
 
 void TestMainWindow::layoutSpacing()
@@ -668,9 +640,9 @@ void TestMainWindow::oneComponentAlone_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("component");
-    QTest::newRow("WX") << "WX" << 0;
-    QTest::newRow("WY") << "WY" << 1;
-    QTest::newRow("WZ") << "WZ" << 2;
+    namedRow("WX") << 0;
+    namedRow("WY") << 1;
+    namedRow("WZ") << 2;
 }
 
 void TestMainWindow::oneComponentAlone()
@@ -693,9 +665,9 @@ void TestMainWindow::momentChangeReloadsPanel_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<vorlix::Vector3>("moments");
-    QTest::newRow("Ix") << "Ix" << vorlix::Vector3 { 4, 2, 3 };
-    QTest::newRow("Iy") << "Iy" << vorlix::Vector3 { 1, 0.5, 3 };
-    QTest::newRow("Iz") << "Iz" << vorlix::Vector3 { 1, 2, 2 };
+    namedRow("Ix") << vorlix::Vector3 { 4, 2, 3 };
+    namedRow("Iy") << vorlix::Vector3 { 1, 0.5, 3 };
+    namedRow("Iz") << vorlix::Vector3 { 1, 2, 2 };
 }
 
 void TestMainWindow::momentChangeReloadsPanel()
@@ -901,9 +873,9 @@ void TestMainWindow::zeroMomentPropagates_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<vorlix::Vector3>("moments");
-    QTest::newRow("Ix") << "Ix" << vorlix::Vector3 { 0, 2, 3 };
-    QTest::newRow("Iy") << "Iy" << vorlix::Vector3 { 1, 0, 3 };
-    QTest::newRow("Iz") << "Iz" << vorlix::Vector3 { 1, 2, 0 };
+    namedRow("Ix") << vorlix::Vector3 { 0, 2, 3 };
+    namedRow("Iy") << vorlix::Vector3 { 1, 0, 3 };
+    namedRow("Iz") << vorlix::Vector3 { 1, 2, 0 };
 }
 
 void TestMainWindow::zeroMomentPropagates()
