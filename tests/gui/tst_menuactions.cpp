@@ -109,9 +109,9 @@ private slots:
     void exportCancelledAtFileDialog();
     void unwritableImageWarns();
     void lineWidth();
-    void lineWidthCancelled();
     void backgroundColour();
-    void backgroundColourCancelled();
+    void cancelledSettingChangesNothing_data();
+    void cancelledSettingChangesNothing();
     void infoOpensCentredDialogs();
     void aboutDialogForm();
     void exitClosesWindow();
@@ -352,22 +352,6 @@ void TestMenuActions::lineWidth()
     QCOMPARE(next.lineWidth, float(chosen));
 }
 
-void TestMenuActions::lineWidthCancelled()
-{
-    DrawnWindow f;
-    const QByteArray settingsBefore = fileContents(f.home.userSettingsFile());
-    const float before = f.view()->lineWidth;
-    DialogScript script({ answer<QInputDialog>([](QInputDialog *dialog) {
-        dialog->setDoubleValue(5);
-        dialog->reject();
-    }) });
-    f.ui().actionLine_width->trigger();
-    QCOMPARE(script.answered, 1);
-    QCOMPARE(f.view()->lineWidth, before);
-    QCOMPARE(f.window.lineWidth, before);
-    QCOMPARE(fileContents(f.home.userSettingsFile()), settingsBefore);
-}
-
 void TestMenuActions::backgroundColour()
 {
     DrawnWindow f;
@@ -396,19 +380,37 @@ void TestMenuActions::backgroundColour()
     QCOMPARE(next.backgroundColor.rgb(), chosen.rgb());
 }
 
-void TestMenuActions::backgroundColourCancelled()
+void TestMenuActions::cancelledSettingChangesNothing_data()
 {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("line width") << "actionLine_width";
+    QTest::newRow("background colour") << "actionBackground_color";
+}
+
+void TestMenuActions::cancelledSettingChangesNothing()
+{
+    QFETCH(QString, action);
     DrawnWindow f;
     const QByteArray settingsBefore = fileContents(f.home.userSettingsFile());
-    const QColor before = f.view()->backgroundColor;
-    DialogScript script({ answer<QColorDialog>([](QColorDialog *dialog) {
-        dialog->setCurrentColor(Qt::red);
-        dialog->reject();
-    }) });
-    f.ui().actionBackground_color->trigger();
+    const float lineWidth = f.view()->lineWidth;
+    const QColor background = f.view()->backgroundColor;
+    // Another value is entered before the dialog is cancelled.
+    DialogScript script({ [](QWidget *modal) {
+        if (auto *input = qobject_cast<QInputDialog *>(modal))
+            input->setDoubleValue(5);
+        if (auto *colours = qobject_cast<QColorDialog *>(modal))
+            colours->setCurrentColor(Qt::red);
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        if (dialog)
+            dialog->reject();
+        return dialog != nullptr;
+    } });
+    f.trigger(qPrintable(action));
     QCOMPARE(script.answered, 1);
-    QCOMPARE(f.view()->backgroundColor, before);
-    QCOMPARE(f.window.backgroundColor, before);
+    QCOMPARE(f.view()->lineWidth, lineWidth);
+    QCOMPARE(f.window.lineWidth, lineWidth);
+    QCOMPARE(f.view()->backgroundColor, background);
+    QCOMPARE(f.window.backgroundColor, background);
     QCOMPARE(fileContents(f.home.userSettingsFile()), settingsBefore);
 }
 
