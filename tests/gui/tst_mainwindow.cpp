@@ -92,6 +92,16 @@ QTestData &namedRow(const char *name)
     return QTest::newRow(name) << QString(name);
 }
 
+/// One row for each moment box, with the moments the panel holds once that box has changed.
+void addMomentRows(vorlix::Vector3 ix, vorlix::Vector3 iy, vorlix::Vector3 iz)
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<vorlix::Vector3>("moments");
+    namedRow("Ix") << ix;
+    namedRow("Iy") << iy;
+    namedRow("Iz") << iz;
+}
+
 // Values a few sub-steps and a few products away from what the panel set.
 bool closeTo(double actual, double expected)
 {
@@ -666,11 +676,7 @@ void TestMainWindow::oneComponentAlone()
 
 void TestMainWindow::momentChangeReloadsPanel_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<vorlix::Vector3>("moments");
-    namedRow("Ix") << vorlix::Vector3 { 4, 2, 3 };
-    namedRow("Iy") << vorlix::Vector3 { 1, 0.5, 3 };
-    namedRow("Iz") << vorlix::Vector3 { 1, 2, 2 };
+    addMomentRows({ 4, 2, 3 }, { 1, 0.5, 3 }, { 1, 2, 2 });
 }
 
 void TestMainWindow::momentChangeReloadsPanel()
@@ -867,11 +873,7 @@ void TestMainWindow::languageChangeRetranslates()
 
 void TestMainWindow::zeroMomentPropagates_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<vorlix::Vector3>("moments");
-    namedRow("Ix") << vorlix::Vector3 { 0, 2, 3 };
-    namedRow("Iy") << vorlix::Vector3 { 1, 0, 3 };
-    namedRow("Iz") << vorlix::Vector3 { 1, 2, 0 };
+    addMomentRows({ 0, 2, 3 }, { 1, 0, 3 }, { 1, 2, 0 });
 }
 
 void TestMainWindow::zeroMomentPropagates()
