@@ -32,12 +32,8 @@ struct Panel {
 
 // The window as the program builds it, in a private home. The working directory's
 // default.ini may have loaded a preset, so every test sets the panel it relies on.
-struct Fixture {
-    TemporaryHome home;
-    MainWindow window;
-
-    Ui_MainWindowClass &ui() { return *window.ui; }
-    GLWidget &view() { return *window.glWidget; }
+struct Fixture : ShownWindow {
+    Fixture() : ShownWindow(QSize(), offScreen) { }
 
     void setPanel(const Panel &p = Panel())
     {
@@ -55,10 +51,25 @@ struct Fixture {
     void tick(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            QVERIFY(QMetaObject::invokeMethod(&view(), "rotate"));
+            QVERIFY(QMetaObject::invokeMethod(view(), "rotate"));
     }
 
-    vorlix::Vector3 omega() { return { view().omegaX, view().omegaY, view().omegaZ }; }
+    vorlix::Vector3 omega() { return { view()->omegaX, view()->omegaY, view()->omegaZ }; }
+};
+
+/// Which of the view's timer and the readout's run, and the view's pause state.
+struct Running {
+    bool view;
+    bool readout;
+    int pauseState;
+};
+
+/// How the form sets up one spin box of the panel.
+struct SpinBoxSetup {
+    int decimals;
+    double minimum, maximum, step, initial;
+    int maxWidth;
+    QSizePolicy::Policy horizontalPolicy;
 };
 
 // For the look of a freshly built form, before MainWindow applies a preset over it.
@@ -75,6 +86,22 @@ struct PlainForm {
         return object;
     }
 };
+
+/// A row named after the object it is about, with the name as its first column.
+QTestData &namedRow(const char *name)
+{
+    return QTest::newRow(name) << QString(name);
+}
+
+/// One row for each moment box, with the moments the panel holds once that box has changed.
+void addMomentRows(vorlix::Vector3 ix, vorlix::Vector3 iy, vorlix::Vector3 iz)
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<vorlix::Vector3>("moments");
+    namedRow("Ix") << ix;
+    namedRow("Iy") << iy;
+    namedRow("Iz") << iz;
+}
 
 // Values a few sub-steps and a few products away from what the panel set.
 bool closeTo(double actual, double expected)
@@ -110,6 +137,9 @@ QStringList entriesOf(QMenu *menu)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(SpinBoxSetup)
+Q_DECLARE_METATYPE(Running)
 
 // A window that records what the form's by-name connections deliver to it.
 class SlotProbe : public QMainWindow {
@@ -188,37 +218,33 @@ void TestMainWindow::formObjectTypes_data()
         "actionLoad_texture", "actionLoad_settings_file", "actionExport_as_image",
         "actionBackground_color", "actionExport_lines_as_OBJ", "actionLine_width" };
     for (const char *name : actions)
-        QTest::newRow(name) << name << "QAction";
+        namedRow(name) << "QAction";
     for (const char *name : { "Ix", "Iy", "Iz", "WX", "WY", "WZ", "iterPerFrame", "speed" })
-        QTest::newRow(name) << name << "QDoubleSpinBox";
+        namedRow(name) << "QDoubleSpinBox";
     for (const char *name : { "xb", "yb", "zb", "save", "delete_2", "pushButton" })
-        QTest::newRow(name) << name << "QPushButton";
+        namedRow(name) << "QPushButton";
     for (const char *name : { "Ell", "Draw" })
-        QTest::newRow(name) << name << "QCheckBox";
+        namedRow(name) << "QCheckBox";
     for (const char *name : { "label", "label_2", "label_3", "label_4", "label_5", "label_6",
              "label_7", "label_8", "label_9", "label_10", "label_11" })
-        QTest::newRow(name) << name << "QLabel";
+        namedRow(name) << "QLabel";
     for (const char *name : { "line", "line_2", "line_3", "line_4", "line_5", "line_6" })
-        QTest::newRow(name) << name << "QFrame";
+        namedRow(name) << "QFrame";
     for (const char *name :
         { "horizontalLayout", "horizontalLayout_2", "horizontalLayout_3", "horizontalLayout_4",
             "horizontalLayout_5", "horizontalLayout_6", "horizontalLayout_7", "horizontalLayout_8",
             "horizontalLayout_9", "horizontalLayout_10", "horizontalLayout_11",
             "horizontalLayout_12", "horizontalLayout_13", "horizontalLayout_14" })
-        QTest::newRow(name) << name << "QHBoxLayout";
+        namedRow(name) << "QHBoxLayout";
     for (const char *name :
         { "verticalLayout", "verticalLayout_2", "verticalLayout_3", "verticalLayout_6" })
-        QTest::newRow(name) << name << "QVBoxLayout";
-    QTest::newRow("Settings") << "Settings"
-                              << "QComboBox";
-    QTest::newRow("centralWidget") << "centralWidget"
-                                   << "QWidget";
-    QTest::newRow("menuBar") << "menuBar"
-                             << "QMenuBar";
+        namedRow(name) << "QVBoxLayout";
+    namedRow("Settings") << "QComboBox";
+    namedRow("centralWidget") << "QWidget";
+    namedRow("menuBar") << "QMenuBar";
     for (const char *name : { "menu_File", "menuSettings", "menuHelp" })
-        QTest::newRow(name) << name << "QMenu";
-    QTest::newRow("statusBar") << "statusBar"
-                               << "QStatusBar";
+        namedRow(name) << "QMenu";
+    namedRow("statusBar") << "QStatusBar";
 }
 
 void TestMainWindow::formObjectTypes()
@@ -234,69 +260,56 @@ void TestMainWindow::formObjectTypes()
 void TestMainWindow::spinBoxes_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<double>("maximum");
-    QTest::addColumn<double>("step");
-    QTest::addColumn<double>("initial");
-    QTest::addColumn<int>("maxWidth");
-    QTest::addColumn<QSizePolicy::Policy>("horizontalPolicy");
+    QTest::addColumn<SpinBoxSetup>("setup");
 
     const auto minimum = QSizePolicy::Minimum;
     const auto fixed = QSizePolicy::Fixed;
-    QTest::newRow("Ix") << "Ix" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
-    QTest::newRow("Iy") << "Iy" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
-    QTest::newRow("Iz") << "Iz" << 6 << 0.0 << 1e9 << 0.1 << 1.0 << 100 << minimum;
-    QTest::newRow("WX") << "WX" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
-    QTest::newRow("WY") << "WY" << 6 << -500.0 << 500.0 << 0.1 << 0.5 << 100 << fixed;
-    QTest::newRow("WZ") << "WZ" << 6 << -500.0 << 500.0 << 0.1 << 0.0025 << 100 << fixed;
-    QTest::newRow("iterPerFrame") << "iterPerFrame" << 0 << 1.0 << 1e6 << 1.0 << 10.0 << 70
-                                  << fixed;
-    QTest::newRow("speed") << "speed" << 3 << -9999.99 << 9999.99 << 1.0 << 1.0 << 100 << fixed;
+    namedRow("Ix") << SpinBoxSetup { 6, 0, 1e9, 0.1, 1, 100, minimum };
+    namedRow("Iy") << SpinBoxSetup { 6, 0, 1e9, 0.1, 1, 100, minimum };
+    namedRow("Iz") << SpinBoxSetup { 6, 0, 1e9, 0.1, 1, 100, minimum };
+    namedRow("WX") << SpinBoxSetup { 6, -500, 500, 0.1, 0.0025, 100, fixed };
+    namedRow("WY") << SpinBoxSetup { 6, -500, 500, 0.1, 0.5, 100, fixed };
+    namedRow("WZ") << SpinBoxSetup { 6, -500, 500, 0.1, 0.0025, 100, fixed };
+    namedRow("iterPerFrame") << SpinBoxSetup { 0, 1, 1e6, 1, 10, 70, fixed };
+    namedRow("speed") << SpinBoxSetup { 3, -9999.99, 9999.99, 1, 1, 100, fixed };
 }
 
 void TestMainWindow::spinBoxes()
 {
     QFETCH(QString, name);
-    QFETCH(int, decimals);
-    QFETCH(double, minimum);
-    QFETCH(double, maximum);
-    QFETCH(double, step);
-    QFETCH(double, initial);
-    QFETCH(int, maxWidth);
-    QFETCH(QSizePolicy::Policy, horizontalPolicy);
+    QFETCH(SpinBoxSetup, setup);
 
     PlainForm form;
     auto *box = form.find<QDoubleSpinBox>(name);
     QVERIFY(box);
-    QCOMPARE(box->decimals(), decimals);
-    QCOMPARE(box->minimum(), minimum);
-    QCOMPARE(box->maximum(), maximum);
-    QCOMPARE(box->singleStep(), step);
-    QCOMPARE(box->value(), initial);
-    QCOMPARE(box->maximumWidth(), maxWidth);
+    QCOMPARE(box->decimals(), setup.decimals);
+    QCOMPARE(box->minimum(), setup.minimum);
+    QCOMPARE(box->maximum(), setup.maximum);
+    QCOMPARE(box->singleStep(), setup.step);
+    QCOMPARE(box->value(), setup.initial);
+    QCOMPARE(box->maximumWidth(), setup.maxWidth);
     QCOMPARE(box->maximumHeight(), 16777215);
-    QCOMPARE(box->sizePolicy().horizontalPolicy(), horizontalPolicy);
+    QCOMPARE(box->sizePolicy().horizontalPolicy(), setup.horizontalPolicy);
     QCOMPARE(box->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
     // Set explicitly on the moments; a spin box's own default for the others.
     QVERIFY(box->inputMethodHints().testFlag(Qt::ImhFormattedNumbersOnly));
 
     // Out-of-range input is clamped to the limits.
-    box->setValue(maximum * 2 + 1);
-    QCOMPARE(box->value(), maximum);
-    box->setValue(minimum * 2 - 1);
-    QCOMPARE(box->value(), minimum);
+    box->setValue(setup.maximum * 2 + 1);
+    QCOMPARE(box->value(), setup.maximum);
+    box->setValue(setup.minimum * 2 - 1);
+    QCOMPARE(box->value(), setup.minimum);
 }
 
 void TestMainWindow::checkables_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("checked");
-    QTest::newRow("Ell") << "Ell" << true;
-    QTest::newRow("Draw") << "Draw" << false;
-    QTest::newRow("xb") << "xb" << true;
-    QTest::newRow("yb") << "yb" << true;
-    QTest::newRow("zb") << "zb" << true;
+    namedRow("Ell") << true;
+    namedRow("Draw") << false;
+    namedRow("xb") << true;
+    namedRow("yb") << true;
+    namedRow("zb") << true;
 }
 
 void TestMainWindow::checkables()
@@ -317,20 +330,20 @@ void TestMainWindow::widgetTexts_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("window title") << "MainWindowClass" << QByteArray("windowTitle") << "Vorlix";
-    QTest::newRow("Ell") << "Ell" << QByteArray("text") << "Poinsot's ellipsoid";
-    QTest::newRow("Draw") << "Draw" << QByteArray("text") << "Draw lines";
-    QTest::newRow("xb") << "xb" << QByteArray("text") << "X";
-    QTest::newRow("yb") << "yb" << QByteArray("text") << "Y";
-    QTest::newRow("zb") << "zb" << QByteArray("text") << "Z";
-    QTest::newRow("save") << "save" << QByteArray("text") << "+";
+    namedRow("Ell") << QByteArray("text") << "Poinsot's ellipsoid";
+    namedRow("Draw") << QByteArray("text") << "Draw lines";
+    namedRow("xb") << QByteArray("text") << "X";
+    namedRow("yb") << QByteArray("text") << "Y";
+    namedRow("zb") << QByteArray("text") << "Z";
+    namedRow("save") << QByteArray("text") << "+";
     QTest::newRow("delete_2 is an en dash")
         << "delete_2" << QByteArray("text") << QString(QChar(0x2013));
-    QTest::newRow("pushButton") << "pushButton" << QByteArray("text") << "Start";
+    namedRow("pushButton") << QByteArray("text") << "Start";
     QTest::newRow("save tool tip") << "save" << QByteArray("toolTip") << "save settings";
     QTest::newRow("delete_2 tool tip") << "delete_2" << QByteArray("toolTip") << "delete settings";
-    QTest::newRow("menu_File") << "menu_File" << QByteArray("title") << "&File";
-    QTest::newRow("menuSettings") << "menuSettings" << QByteArray("title") << "Settings";
-    QTest::newRow("menuHelp") << "menuHelp" << QByteArray("title") << "Help";
+    namedRow("menu_File") << QByteArray("title") << "&File";
+    namedRow("menuSettings") << QByteArray("title") << "Settings";
+    namedRow("menuHelp") << QByteArray("title") << "Help";
 }
 
 void TestMainWindow::widgetTexts()
@@ -350,26 +363,18 @@ void TestMainWindow::richTextLabels_data()
     QTest::addColumn<QString>("visibleText");
     QTest::addColumn<bool>("subscript");
 
-    QTest::newRow("label_7") << "label_7"
-                             << "Principal moments of inertia" << false;
-    QTest::newRow("label_2") << "label_2"
-                             << "Angular velocity, rad/s" << false;
-    QTest::newRow("label") << "label"
-                           << "Settings" << false;
-    QTest::newRow("label_11") << "label_11"
-                              << "Iterations/frame" << false;
-    QTest::newRow("label_6") << "label_6"
-                             << "Speed" << false;
-    QTest::newRow("label_8") << "label_8"
-                             << "IX" << true;
-    QTest::newRow("label_9") << "label_9"
-                             << "IY" << true;
-    QTest::newRow("label_10") << "label_10"
-                              << "IZ" << true;
+    namedRow("label_7") << "Principal moments of inertia" << false;
+    namedRow("label_2") << "Angular velocity, rad/s" << false;
+    namedRow("label") << "Settings" << false;
+    namedRow("label_11") << "Iterations/frame" << false;
+    namedRow("label_6") << "Speed" << false;
+    namedRow("label_8") << "IX" << true;
+    namedRow("label_9") << "IY" << true;
+    namedRow("label_10") << "IZ" << true;
     const QString omega(QChar(0x03C9));
-    QTest::newRow("label_3") << "label_3" << omega + "X" << true;
-    QTest::newRow("label_4") << "label_4" << omega + "Y" << true;
-    QTest::newRow("label_5") << "label_5" << omega + "Z" << true;
+    namedRow("label_3") << omega + "X" << true;
+    namedRow("label_4") << omega + "Y" << true;
+    namedRow("label_5") << omega + "Z" << true;
 }
 
 void TestMainWindow::richTextLabels()
@@ -389,48 +394,32 @@ void TestMainWindow::actions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<QKeySequence>("shortcut");
 
-    QTest::newRow("actionE_xit") << "actionE_xit"
-                                 << "E&xit"
-                                 << "Ctrl+Q";
-    QTest::newRow("action_Info") << "action_Info"
-                                 << "&Info"
-                                 << "F1";
-    QTest::newRow("actionLoad_triangulated_OBJ") << "actionLoad_triangulated_OBJ"
-                                                 << "Load triangulated OBJ..."
-                                                 << "Ctrl+O";
-    QTest::newRow("actionLoad_texture keeps its trailing blank") << "actionLoad_texture"
-                                                                 << "Load texture... "
-                                                                 << "Ctrl+P";
-    QTest::newRow("actionLoad_settings_file") << "actionLoad_settings_file"
-                                              << "Load settings file..."
-                                              << "Ctrl+I";
-    QTest::newRow("actionExport_as_image") << "actionExport_as_image"
-                                           << "Export as image..."
-                                           << "Ctrl+E";
-    QTest::newRow("actionBackground_color") << "actionBackground_color"
-                                            << "Background color..."
-                                            << "";
-    QTest::newRow("actionExport_lines_as_OBJ") << "actionExport_lines_as_OBJ"
-                                               << "Export lines as OBJ..."
-                                               << "";
-    QTest::newRow("actionLine_width") << "actionLine_width"
-                                      << "Line width..."
-                                      << "";
+    namedRow("actionE_xit") << "E&xit" << QKeySequence("Ctrl+Q");
+    namedRow("action_Info") << "&Info" << QKeySequence("F1");
+    namedRow("actionLoad_triangulated_OBJ") << "Load triangulated OBJ..." << QKeySequence("Ctrl+O");
+    QTest::newRow("actionLoad_texture keeps its trailing blank")
+        << "actionLoad_texture"
+        << "Load texture... " << QKeySequence("Ctrl+P");
+    namedRow("actionLoad_settings_file") << "Load settings file..." << QKeySequence("Ctrl+I");
+    namedRow("actionExport_as_image") << "Export as image..." << QKeySequence("Ctrl+E");
+    namedRow("actionBackground_color") << "Background color..." << QKeySequence();
+    namedRow("actionExport_lines_as_OBJ") << "Export lines as OBJ..." << QKeySequence();
+    namedRow("actionLine_width") << "Line width..." << QKeySequence();
 }
 
 void TestMainWindow::actions()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QFETCH(QString, shortcut);
+    QFETCH(QKeySequence, shortcut);
     PlainForm form;
     auto *action = form.find<QAction>(name);
     QVERIFY(action);
     QCOMPARE(action->parent(), &form.window);
     QCOMPARE(action->text(), text);
-    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    QCOMPARE(action->shortcut(), shortcut);
     QVERIFY(action->isEnabled());
 }
 
@@ -471,20 +460,17 @@ void TestMainWindow::panelGeometry_data()
     const auto preferred = QSizePolicy::Preferred;
     const int normal = QFont::Normal;
     const int bold = QFont::Bold;
-    QTest::newRow("xb") << "xb" << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
-    QTest::newRow("yb") << "yb" << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
+    namedRow("xb") << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
+    namedRow("yb") << QSize(0, 0) << QSize(30, unlimited) << fixed << fixed << normal;
     QTest::newRow("zb keeps the default policy")
         << "zb" << QSize(0, 0) << QSize(30, unlimited) << QSizePolicy::Minimum << fixed << normal;
-    QTest::newRow("save") << "save" << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed
-                          << bold;
-    QTest::newRow("delete_2") << "delete_2" << QSize(20, 0) << QSize(20, unlimited) << fixed
-                              << fixed << bold;
-    QTest::newRow("pushButton") << "pushButton" << QSize(0, 0) << QSize(unlimited, unlimited)
-                                << fixed << fixed << bold;
+    namedRow("save") << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
+    namedRow("delete_2") << QSize(20, 0) << QSize(20, unlimited) << fixed << fixed << bold;
+    namedRow("pushButton") << QSize(0, 0) << QSize(unlimited, unlimited) << fixed << fixed << bold;
     for (const char *name : { "label_8", "label_9", "label_10", "label_3", "label_4", "label_5",
              "label_11", "label_6" })
-        QTest::newRow(name) << name << QSize(0, 0) << QSize(unlimited, unlimited) << fixed
-                            << preferred << normal;
+        namedRow(name) << QSize(0, 0) << QSize(unlimited, unlimited) << fixed << preferred
+                       << normal;
 }
 
 void TestMainWindow::panelGeometry()
@@ -509,11 +495,11 @@ void TestMainWindow::layoutSpacing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("spacing");
-    QTest::newRow("horizontalLayout_13") << "horizontalLayout_13" << 6;
+    namedRow("horizontalLayout_13") << 6;
     QTest::newRow("verticalLayout_2 holds the view tightly") << "verticalLayout_2" << 0;
-    QTest::newRow("verticalLayout_3") << "verticalLayout_3" << 6;
+    namedRow("verticalLayout_3") << 6;
     QTest::newRow("horizontalLayout_9 packs the preset row") << "horizontalLayout_9" << 1;
-    QTest::newRow("horizontalLayout_14") << "horizontalLayout_14" << 6;
+    namedRow("horizontalLayout_14") << 6;
 }
 
 void TestMainWindow::layoutSpacing()
@@ -556,10 +542,9 @@ void TestMainWindow::windowNameAndSize()
     QCOMPARE(form.ui.menuBar->geometry(), QRect(0, 0, 775, 24));
     QCOMPARE(form.window.centralWidget(), form.ui.centralWidget);
 
-    TemporaryHome home;
-    MainWindow window;
-    QCOMPARE(window.objectName(), QString("MainWindowClass"));
-    QCOMPARE(window.size(), QSize(775, 627));
+    const Fixture f;
+    QCOMPARE(f.window.objectName(), QString("MainWindowClass"));
+    QCOMPARE(f.window.size(), QSize(775, 627));
 }
 
 void TestMainWindow::existingWindowNameIsKept()
@@ -593,18 +578,18 @@ void TestMainWindow::constructedIdle()
     Fixture f;
     QVERIFY(f.window.fpsTimer);
     QVERIFY(!f.window.fpsTimer->isActive());
-    QVERIFY(!f.view().timer->isActive());
-    QCOMPARE(f.view().pauseState, 0);
+    QVERIFY(!f.view()->timer->isActive());
+    QCOMPARE(f.view()->pauseState, 0);
     QCOMPARE(f.ui().pushButton->text(), QString("Start"));
     QCOMPARE(f.ui().pushButton->styleSheet(), QString(greenStyle));
-    QVERIFY(f.ui().verticalLayout_2->indexOf(&f.view()) >= 0);
+    QVERIFY(f.ui().verticalLayout_2->indexOf(f.view()) >= 0);
 
     // The panel as it stands (the form's or the first preset's) is in the view.
-    QCOMPARE(f.view().inertiaX, f.ui().Ix->value());
-    QCOMPARE(f.view().speed, f.ui().speed->value());
-    QCOMPARE(f.view().omegaY, f.ui().WY->value() * f.ui().speed->value());
-    QCOMPARE(f.view().iterPerFrame, int(f.ui().iterPerFrame->value()));
-    QCOMPARE(f.view().showEllipsoid, f.ui().Ell->isChecked());
+    QCOMPARE(f.view()->inertiaX, f.ui().Ix->value());
+    QCOMPARE(f.view()->speed, f.ui().speed->value());
+    QCOMPARE(f.view()->omegaY, f.ui().WY->value() * f.ui().speed->value());
+    QCOMPARE(f.view()->iterPerFrame, int(f.ui().iterPerFrame->value()));
+    QCOMPARE(f.view()->showEllipsoid, f.ui().Ell->isChecked());
 }
 
 void TestMainWindow::speedRescalesEvolvedOmega_data()
@@ -632,10 +617,10 @@ void TestMainWindow::speedRescalesEvolvedOmega()
     f.ui().speed->setValue(to);
 
     const double factor = to / from;
-    COMPARE_CLOSE(f.view().omegaX, evolved.x * factor);
-    COMPARE_CLOSE(f.view().omegaY, evolved.y * factor);
-    COMPARE_CLOSE(f.view().omegaZ, evolved.z * factor);
-    QCOMPARE(f.view().speed, to);
+    COMPARE_CLOSE(f.view()->omegaX, evolved.x * factor);
+    COMPARE_CLOSE(f.view()->omegaY, evolved.y * factor);
+    COMPARE_CLOSE(f.view()->omegaZ, evolved.z * factor);
+    QCOMPARE(f.view()->speed, to);
 }
 
 void TestMainWindow::speedFromZeroReloadsPanel_data()
@@ -652,26 +637,26 @@ void TestMainWindow::speedFromZeroReloadsPanel()
     f.setPanel();
     f.tick(5);
     f.ui().speed->setValue(0);
-    QCOMPARE(f.view().omegaX, 0.0);
-    QCOMPARE(f.view().omegaY, 0.0);
-    QCOMPARE(f.view().omegaZ, 0.0);
+    QCOMPARE(f.view()->omegaX, 0.0);
+    QCOMPARE(f.view()->omegaY, 0.0);
+    QCOMPARE(f.view()->omegaZ, 0.0);
     f.tick(2);
 
     f.ui().speed->setValue(to);
 
-    COMPARE_CLOSE(f.view().omegaX, to * f.ui().WX->value());
-    COMPARE_CLOSE(f.view().omegaY, to * f.ui().WY->value());
-    COMPARE_CLOSE(f.view().omegaZ, to * f.ui().WZ->value());
-    QCOMPARE(f.view().speed, to);
+    COMPARE_CLOSE(f.view()->omegaX, to * f.ui().WX->value());
+    COMPARE_CLOSE(f.view()->omegaY, to * f.ui().WY->value());
+    COMPARE_CLOSE(f.view()->omegaZ, to * f.ui().WZ->value());
+    QCOMPARE(f.view()->speed, to);
 }
 
 void TestMainWindow::oneComponentAlone_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("component");
-    QTest::newRow("WX") << "WX" << 0;
-    QTest::newRow("WY") << "WY" << 1;
-    QTest::newRow("WZ") << "WZ" << 2;
+    namedRow("WX") << 0;
+    namedRow("WY") << 1;
+    namedRow("WZ") << 2;
 }
 
 void TestMainWindow::oneComponentAlone()
@@ -681,22 +666,18 @@ void TestMainWindow::oneComponentAlone()
     Fixture f;
     f.setPanel();
     f.tick(5);
-    const double before[3] = { f.view().omegaX, f.view().omegaY, f.view().omegaZ };
+    const double before[3] = { f.view()->omegaX, f.view()->omegaY, f.view()->omegaZ };
 
     f.window.findChild<QDoubleSpinBox *>(box)->setValue(-1.25);
 
-    const double after[3] = { f.view().omegaX, f.view().omegaY, f.view().omegaZ };
+    const double after[3] = { f.view()->omegaX, f.view()->omegaY, f.view()->omegaZ };
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(after[i], i == component ? f.view().speed * -1.25 : before[i]);
+        QCOMPARE(after[i], i == component ? f.view()->speed * -1.25 : before[i]);
 }
 
 void TestMainWindow::momentChangeReloadsPanel_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<vorlix::Vector3>("moments");
-    QTest::newRow("Ix") << "Ix" << vorlix::Vector3 { 4, 2, 3 };
-    QTest::newRow("Iy") << "Iy" << vorlix::Vector3 { 1, 0.5, 3 };
-    QTest::newRow("Iz") << "Iz" << vorlix::Vector3 { 1, 2, 2 };
+    addMomentRows({ 4, 2, 3 }, { 1, 0.5, 3 }, { 1, 2, 2 });
 }
 
 void TestMainWindow::momentChangeReloadsPanel()
@@ -707,26 +688,26 @@ void TestMainWindow::momentChangeReloadsPanel()
     const Panel panel;
     f.setPanel(panel);
     f.tick(5);
-    const vorlix::Matrix4 orientation = f.view().orientationMatrix;
+    const vorlix::Matrix4 orientation = f.view()->orientationMatrix;
     QVERIFY(orientation != vorlix::identityMatrix());
-    QVERIFY(!closeTo(f.view().omegaX, panel.omega.x * panel.speed));
+    QVERIFY(!closeTo(f.view()->omegaX, panel.omega.x * panel.speed));
 
     auto *changed = f.window.findChild<QDoubleSpinBox *>(box);
     changed->setValue(box == "Ix" ? moments.x : box == "Iy" ? moments.y : moments.z);
 
-    QCOMPARE(f.view().inertiaX, moments.x);
-    QCOMPARE(f.view().inertiaY, moments.y);
-    QCOMPARE(f.view().inertiaZ, moments.z);
+    QCOMPARE(f.view()->inertiaX, moments.x);
+    QCOMPARE(f.view()->inertiaY, moments.y);
+    QCOMPARE(f.view()->inertiaZ, moments.z);
     const vorlix::Vector3 c { (moments.z - moments.y) / moments.x,
         (moments.x - moments.z) / moments.y, (moments.y - moments.x) / moments.z };
-    COMPARE_CLOSE(f.view().eulerCoefX, c.x);
-    COMPARE_CLOSE(f.view().eulerCoefY, c.y);
-    COMPARE_CLOSE(f.view().eulerCoefZ, c.z);
-    COMPARE_CLOSE(f.view().omegaX, panel.omega.x * panel.speed);
-    COMPARE_CLOSE(f.view().omegaY, panel.omega.y * panel.speed);
-    COMPARE_CLOSE(f.view().omegaZ, panel.omega.z * panel.speed);
-    QCOMPARE(f.view().inertiaMin, std::min({ moments.x, moments.y, moments.z }));
-    QVERIFY(f.view().orientationMatrix == orientation);
+    COMPARE_CLOSE(f.view()->eulerCoefX, c.x);
+    COMPARE_CLOSE(f.view()->eulerCoefY, c.y);
+    COMPARE_CLOSE(f.view()->eulerCoefZ, c.z);
+    COMPARE_CLOSE(f.view()->omegaX, panel.omega.x * panel.speed);
+    COMPARE_CLOSE(f.view()->omegaY, panel.omega.y * panel.speed);
+    COMPARE_CLOSE(f.view()->omegaZ, panel.omega.z * panel.speed);
+    QCOMPARE(f.view()->inertiaMin, std::min({ moments.x, moments.y, moments.z }));
+    QVERIFY(f.view()->orientationMatrix == orientation);
 }
 
 void TestMainWindow::iterationsTruncate_data()
@@ -748,18 +729,18 @@ void TestMainWindow::iterationsTruncate()
     f.setPanel();
     // The box shows whole numbers only, so the fraction arrives by the signal itself.
     emit f.ui().iterPerFrame->valueChanged(value);
-    QCOMPARE(f.view().iterPerFrame, subSteps);
+    QCOMPARE(f.view()->iterPerFrame, subSteps);
 
     vorlix::RigidBodyState reference;
-    reference.coefficients = { f.view().eulerCoefX, f.view().eulerCoefY, f.view().eulerCoefZ };
+    reference.coefficients = { f.view()->eulerCoefX, f.view()->eulerCoefY, f.view()->eulerCoefZ };
     reference.omega = f.omega();
-    reference.orientation = f.view().orientationMatrix;
-    vorlix::integrateFrame(reference, f.view().timePerFrame, subSteps);
+    reference.orientation = f.view()->orientationMatrix;
+    vorlix::integrateFrame(reference, f.view()->timePerFrame, subSteps);
     f.tick();
-    QCOMPARE(f.view().omegaX, reference.omega.x);
-    QCOMPARE(f.view().omegaY, reference.omega.y);
-    QCOMPARE(f.view().omegaZ, reference.omega.z);
-    QVERIFY(f.view().orientationMatrix == reference.orientation);
+    QCOMPARE(f.view()->omegaX, reference.omega.x);
+    QCOMPARE(f.view()->omegaY, reference.omega.y);
+    QCOMPARE(f.view()->omegaZ, reference.omega.z);
+    QVERIFY(f.view()->orientationMatrix == reference.orientation);
 }
 
 void TestMainWindow::noStepsBelowOne_data()
@@ -775,23 +756,23 @@ void TestMainWindow::noStepsBelowOne()
     Fixture f;
     f.setPanel();
     f.tick(2);
-    f.view().iterPerFrame = subSteps;
+    f.view()->iterPerFrame = subSteps;
     const vorlix::Vector3 omega = f.omega();
-    const vorlix::Vector3 increment { f.view().deltaOmegaX, f.view().deltaOmegaY,
-        f.view().deltaOmegaZ };
-    const vorlix::Matrix4 orientation = f.view().orientationMatrix;
-    const int frames = f.view().frameCounter;
+    const vorlix::Vector3 increment { f.view()->deltaOmegaX, f.view()->deltaOmegaY,
+        f.view()->deltaOmegaZ };
+    const vorlix::Matrix4 orientation = f.view()->orientationMatrix;
+    const int frames = f.view()->frameCounter;
 
     f.tick();
 
-    QCOMPARE(f.view().frameCounter, frames + 1);
-    QCOMPARE(f.view().omegaX, omega.x);
-    QCOMPARE(f.view().omegaY, omega.y);
-    QCOMPARE(f.view().omegaZ, omega.z);
-    QCOMPARE(f.view().deltaOmegaX, increment.x);
-    QCOMPARE(f.view().deltaOmegaY, increment.y);
-    QCOMPARE(f.view().deltaOmegaZ, increment.z);
-    QVERIFY(f.view().orientationMatrix == orientation);
+    QCOMPARE(f.view()->frameCounter, frames + 1);
+    QCOMPARE(f.view()->omegaX, omega.x);
+    QCOMPARE(f.view()->omegaY, omega.y);
+    QCOMPARE(f.view()->omegaZ, omega.z);
+    QCOMPARE(f.view()->deltaOmegaX, increment.x);
+    QCOMPARE(f.view()->deltaOmegaY, increment.y);
+    QCOMPARE(f.view()->deltaOmegaZ, increment.z);
+    QVERIFY(f.view()->orientationMatrix == orientation);
 }
 
 void TestMainWindow::frameCounterCountsCalls_data()
@@ -809,75 +790,68 @@ void TestMainWindow::frameCounterCountsCalls()
     QFETCH(int, calls);
     Fixture f;
     f.setPanel();
-    f.view().iterPerFrame = subSteps;
-    f.view().frameCounter = 7;
+    f.view()->iterPerFrame = subSteps;
+    f.view()->frameCounter = 7;
     f.tick(calls);
-    QCOMPARE(f.view().frameCounter, 7 + calls);
+    QCOMPARE(f.view()->frameCounter, 7 + calls);
 }
 
 void TestMainWindow::startStop_data()
 {
-    QTest::addColumn<bool>("viewRunning");
-    QTest::addColumn<bool>("readoutRunning");
-    QTest::addColumn<int>("pauseState");
-    QTest::addColumn<bool>("viewRunsAfter");
-    QTest::addColumn<bool>("readoutRunsAfter");
-    QTest::addColumn<int>("pauseStateAfter");
+    QTest::addColumn<Running>("before");
+    QTest::addColumn<Running>("after");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("style");
     QTest::addColumn<bool>("panelReloaded");
 
-    QTest::newRow("start") << false << false << 0 << true << true << 0 << "Stop" << orangeStyle
-                           << true;
+    const Running stopped { false, false, 0 }, running { true, true, 0 };
+    QTest::newRow("start") << stopped << running << "Stop" << orangeStyle << true;
     QTest::newRow("start with a key resume not yet seen")
-        << false << false << 2 << true << true << 2 << "Stop" << orangeStyle << true;
-    QTest::newRow("stop") << true << true << 0 << false << false << 0 << "Start" << greenStyle
-                          << false;
+        << Running { false, false, 2 } << Running { true, true, 2 } << "Stop" << orangeStyle
+        << true;
+    QTest::newRow("stop") << running << stopped << "Start" << greenStyle << false;
     QTest::newRow("stop with a key resume not yet seen")
-        << true << true << 2 << false << false << 2 << "Start" << greenStyle << false;
+        << Running { true, true, 2 } << Running { false, false, 2 } << "Start" << greenStyle
+        << false;
     QTest::newRow("resume a key pause, readout untouched")
-        << false << true << 1 << true << true << 0 << "Stop" << orangeStyle << false;
-    QTest::newRow("resume a key pause, stopped readout stays stopped")
-        << false << false << 1 << true << false << 0 << "Stop" << orangeStyle << false;
+        << Running { false, true, 1 } << running << "Stop" << orangeStyle << false;
+    QTest::newRow("resume a key pause, stopped readout stays stopped") << Running { false, false,
+        1 } << Running { true, false, 0 } << "Stop" << orangeStyle << false;
 }
 
 void TestMainWindow::startStop()
 {
-    QFETCH(bool, viewRunning);
-    QFETCH(bool, readoutRunning);
-    QFETCH(int, pauseState);
-    QFETCH(bool, viewRunsAfter);
-    QFETCH(bool, readoutRunsAfter);
-    QFETCH(int, pauseStateAfter);
+    QFETCH(Running, before);
+    QFETCH(Running, after);
     QFETCH(QString, text);
     QFETCH(QString, style);
     QFETCH(bool, panelReloaded);
 
     Fixture f;
     f.setPanel();
-    if (viewRunning)
-        f.view().animate();
-    if (readoutRunning)
+    if (before.view)
+        f.view()->animate();
+    if (before.readout)
         f.window.fpsTimer->start(1000);
-    f.view().pauseState = pauseState;
+    f.view()->pauseState = before.pauseState;
     // Marks that only a reload of the panel overwrites, and an earlier status message.
-    f.view().inertiaX = -1;
-    f.view().omegaY = 1234;
+    f.view()->inertiaX = -1;
+    f.view()->omegaY = 1234;
     f.window.messageLabel->setText("earlier message");
 
     f.ui().pushButton->click();
 
-    QCOMPARE(f.view().timer->isActive(), viewRunsAfter);
-    if (viewRunsAfter)
-        QCOMPARE(f.view().timer->interval(), 4);
-    QCOMPARE(f.window.fpsTimer->isActive(), readoutRunsAfter);
-    if (readoutRunsAfter)
+    QCOMPARE(f.view()->timer->isActive(), after.view);
+    if (after.view)
+        QCOMPARE(f.view()->timer->interval(), 4);
+    QCOMPARE(f.window.fpsTimer->isActive(), after.readout);
+    if (after.readout)
         QCOMPARE(f.window.fpsTimer->interval(), 1000);
-    QCOMPARE(f.view().pauseState, pauseStateAfter);
+    QCOMPARE(f.view()->pauseState, after.pauseState);
     QCOMPARE(f.ui().pushButton->text(), text);
     QCOMPARE(f.ui().pushButton->styleSheet(), style);
-    QCOMPARE(f.view().inertiaX, panelReloaded ? f.ui().Ix->value() : -1.0);
-    QCOMPARE(f.view().omegaY, panelReloaded ? f.ui().WY->value() * f.ui().speed->value() : 1234.0);
+    QCOMPARE(f.view()->inertiaX, panelReloaded ? f.ui().Ix->value() : -1.0);
+    QCOMPARE(f.view()->omegaY, panelReloaded ? f.ui().WY->value() * f.ui().speed->value() : 1234.0);
     QCOMPARE(f.window.messageLabel->text(), panelReloaded ? QString() : QString("earlier message"));
 }
 
@@ -894,17 +868,13 @@ void TestMainWindow::languageChangeRetranslates()
     QCOMPARE(f.ui().pushButton->text(), QString("Start"));
     QCOMPARE(f.window.windowTitle(), QString("Vorlix"));
     // The run state itself is untouched.
-    QVERIFY(f.view().timer->isActive());
+    QVERIFY(f.view()->timer->isActive());
     QCOMPARE(f.ui().pushButton->styleSheet(), QString(orangeStyle));
 }
 
 void TestMainWindow::zeroMomentPropagates_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<vorlix::Vector3>("moments");
-    QTest::newRow("Ix") << "Ix" << vorlix::Vector3 { 0, 2, 3 };
-    QTest::newRow("Iy") << "Iy" << vorlix::Vector3 { 1, 0, 3 };
-    QTest::newRow("Iz") << "Iz" << vorlix::Vector3 { 1, 2, 0 };
+    addMomentRows({ 0, 2, 3 }, { 1, 0, 3 }, { 1, 2, 0 });
 }
 
 void TestMainWindow::zeroMomentPropagates()
@@ -920,24 +890,24 @@ void TestMainWindow::zeroMomentPropagates()
     const double original = changed->value();
 
     changed->setValue(0);
-    QVERIFY(!std::isfinite(f.view().eulerCoefX) || !std::isfinite(f.view().eulerCoefY)
-        || !std::isfinite(f.view().eulerCoefZ));
-    QCOMPARE(f.view().inertiaX, moments.x);
+    QVERIFY(!std::isfinite(f.view()->eulerCoefX) || !std::isfinite(f.view()->eulerCoefY)
+        || !std::isfinite(f.view()->eulerCoefZ));
+    QCOMPARE(f.view()->inertiaX, moments.x);
     f.tick(3);
-    QVERIFY(!std::isfinite(f.view().omegaX) || !std::isfinite(f.view().omegaY)
-        || !std::isfinite(f.view().omegaZ));
-    QVERIFY(!allFinite(f.view().orientationMatrix));
+    QVERIFY(!std::isfinite(f.view()->omegaX) || !std::isfinite(f.view()->omegaY)
+        || !std::isfinite(f.view()->omegaZ));
+    QVERIFY(!allFinite(f.view()->orientationMatrix));
     QTest::qWait(20);
 
     changed->setValue(original);
-    COMPARE_CLOSE(f.view().eulerCoefX, 1.0);
-    COMPARE_CLOSE(f.view().eulerCoefY, -1.0);
-    COMPARE_CLOSE(f.view().eulerCoefZ, 1.0 / 3);
-    COMPARE_CLOSE(f.view().omegaX, panel.omega.x * panel.speed);
-    COMPARE_CLOSE(f.view().omegaY, panel.omega.y * panel.speed);
-    COMPARE_CLOSE(f.view().omegaZ, panel.omega.z * panel.speed);
+    COMPARE_CLOSE(f.view()->eulerCoefX, 1.0);
+    COMPARE_CLOSE(f.view()->eulerCoefY, -1.0);
+    COMPARE_CLOSE(f.view()->eulerCoefZ, 1.0 / 3);
+    COMPARE_CLOSE(f.view()->omegaX, panel.omega.x * panel.speed);
+    COMPARE_CLOSE(f.view()->omegaY, panel.omega.y * panel.speed);
+    COMPARE_CLOSE(f.view()->omegaZ, panel.omega.z * panel.speed);
     // Nothing repairs the orientation but a reset or a new view.
-    QVERIFY(!allFinite(f.view().orientationMatrix));
+    QVERIFY(!allFinite(f.view()->orientationMatrix));
 }
 
 void TestMainWindow::unshownViewDeletesNoLists()
@@ -945,7 +915,7 @@ void TestMainWindow::unshownViewDeletesNoLists()
     Fixture f;
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    GLWidget &shown = f.view();
+    GLWidget &shown = *f.view();
     shown.makeCurrent();
     QVERIFY(glIsList(shown.bodyList));
     QVERIFY(glIsList(shown.arrowList));
@@ -984,8 +954,8 @@ void TestMainWindow::divergenceStops()
     QCOMPARE(f.window.messageLabel->text(),
         "<small>The simulation diverged: lower the speed or raise Iterations/frame</small>");
     f.ui().pushButton->click();
-    QCOMPARE(f.view().orientationMatrix, vorlix::identityMatrix());
-    QCOMPARE(f.view().omegaY, 0.4 * 2);
+    QCOMPARE(f.view()->orientationMatrix, vorlix::identityMatrix());
+    QCOMPARE(f.view()->omegaY, 0.4 * 2);
 }
 
 QTEST_MAIN(TestMainWindow)

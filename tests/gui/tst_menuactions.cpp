@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about.h"
 #include "glwidget.h"
 #include "mainwindow.h"
@@ -18,58 +19,6 @@
 
 namespace {
 
-/// Answers the modal dialogs that open while it exists, in order, one step each. A dialog
-/// beyond the steps is recorded and rejected, so that no test waits for a person.
-class DialogScript {
-public:
-    using Step = std::function<void(QWidget *)>;
-
-    explicit DialogScript(QList<Step> steps) : steps(std::move(steps))
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this]() { poll(); });
-        timer.start(10);
-    }
-
-    int answered = 0;
-    QStringList unexpected;
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == lastAnswered)
-            return;
-        lastAnswered = modal;
-        if (answered < steps.size()) {
-            steps[answered++](modal);
-            return;
-        }
-        unexpected << QString(modal->metaObject()->className()) + " " + modal->windowTitle();
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    }
-
-    QList<Step> steps;
-    QTimer timer;
-    QPointer<QWidget> lastAnswered;
-};
-
-/// A step for a dialog of type T; any other dialog is rejected and the step fails.
-template<typename T>
-DialogScript::Step answer(std::function<void(T *)> act, bool *wrongDialog = nullptr)
-{
-    return [act, wrongDialog](QWidget *modal) {
-        if (auto *dialog = qobject_cast<T *>(modal)) {
-            act(dialog);
-            return;
-        }
-        if (wrongDialog)
-            *wrongDialog = true;
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    };
-}
-
 struct SizeDialogSeen {
     int value = -1, minimum = -1, maximum = -1, step = -1;
 };
@@ -85,58 +34,13 @@ DialogScript::Step answerSize(int side, SizeDialogSeen *seen = nullptr)
     });
 }
 
-/// A step that chooses `name` in a file dialog, as typed into it.
-DialogScript::Step answerFile(const QString &name, FileDialogSeen *seen = nullptr)
-{
-    return answer<QFileDialog>([name, seen](QFileDialog *dialog) {
-        recordFileDialog(dialog, seen);
-        chooseFile(dialog, name);
-    });
-}
-
-DialogScript::Step reject()
-{
-    return answer<QDialog>([](QDialog *dialog) { dialog->reject(); });
-}
-
-DialogScript::Step recordMessage(MessageBoxAnswer *seen)
-{
-    return answer<QMessageBox>([seen](QMessageBox *box) {
-        seen->shown = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        box->accept();
-    });
-}
-
-/// A shown main window in a private home, its view initialised.
-struct Fixture {
-    TemporaryHome home;
-    MainWindow window;
-
-    Fixture()
+/// The main window on screen, its view drawn once.
+struct DrawnWindow : ShownWindow {
+    DrawnWindow()
     {
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
+        if (!exposed())
             qWarning("main window not exposed");
-        view().updateGL();
-    }
-
-    Ui_MainWindowClass &ui() { return *window.ui; }
-    GLWidget &view() { return *window.glWidget; }
-    QString inHome(const QString &name) const { return home.path() + "/" + name; }
-
-    /// What the view shows after a fresh repaint.
-    QImage grabView()
-    {
-        view().updateGL();
-        return viewFrame(&view()).convertToFormat(QImage::Format_RGB32);
-    }
-
-    QByteArray userSettings() const
-    {
-        QFile file(home.userSettingsFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        view()->updateGL();
     }
 };
 
@@ -149,14 +53,6 @@ int distinctColours(const QImage &image)
     return colours.size();
 }
 
-/// Equal but for rounding in the last bits of a channel.
-bool similar(QRgb a, QRgb b)
-{
-    const int tolerance = 2;
-    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
-        && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
-}
-
 /// Share of pixels differing by more than a rounding step in some channel: edges of
 /// rasterised triangles may fall a pixel apart between two equivalent renderings.
 double differingShare(const QImage &a, const QImage &b)
@@ -166,7 +62,7 @@ double differingShare(const QImage &a, const QImage &b)
     qint64 differing = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            if (!similar(a.pixel(x, y), b.pixel(x, y)))
+            if (!sameColour(a.pixel(x, y), b.pixel(x, y)))
                 ++differing;
     return double(differing) / (qint64(a.width()) * a.height());
 }
@@ -179,7 +75,7 @@ QVector<double> coverage(const QImage &image, QRgb background, int n)
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if (!similar(line[x], background))
+            if (!sameColour(line[x], background))
                 shares[int(y * n / side) * n + int(x * n / side)] += 1;
     }
     const double blockArea = double(side * side) / (n * n);
@@ -188,9 +84,9 @@ QVector<double> coverage(const QImage &image, QRgb background, int n)
     return shares;
 }
 
-QRgb backgroundOf(const GLWidget &view)
+QRgb backgroundOf(const GLWidget *view)
 {
-    return view.backgroundColor.rgb();
+    return view->backgroundColor.rgb();
 }
 
 } // namespace
@@ -213,9 +109,9 @@ private slots:
     void exportCancelledAtFileDialog();
     void unwritableImageWarns();
     void lineWidth();
-    void lineWidthCancelled();
     void backgroundColour();
-    void backgroundColourCancelled();
+    void cancelledSettingChangesNothing_data();
+    void cancelledSettingChangesNothing();
     void infoOpensCentredDialogs();
     void aboutDialogForm();
     void exitClosesWindow();
@@ -223,75 +119,75 @@ private slots:
 
 void TestMenuActions::exportedImageShowsTheScene()
 {
-    Fixture f;
-    DialogScript script({ answerSize(64), answerFile("picture.png") });
+    DrawnWindow f;
+    DialogScript script({ answerSize(64), chooseFile("picture.png") });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(", ")));
 
-    QImageReader reader(f.inHome("picture.png"));
+    QImageReader reader(f.home.filePath("picture.png"));
     QCOMPARE(reader.format(), QByteArray("png"));
     const QImage image = reader.read();
     QCOMPARE(image.size(), QSize(64, 64));
     // The body is lit and shaded: many colours, and the middle is not background.
     QVERIFY(distinctColours(image) > 8);
-    QVERIFY(!similar(image.pixel(32, 32), backgroundOf(f.view())));
+    QVERIFY(!sameColour(image.pixel(32, 32), backgroundOf(f.view())));
 }
 
 void TestMenuActions::exportSizeDialog()
 {
-    Fixture f;
+    DrawnWindow f;
     f.window.resize(900, 500);
     QCoreApplication::processEvents();
     SizeDialogSeen seen;
     FileDialogSeen fileDialog;
-    DialogScript script({ answerSize(30, &seen), answerFile("small", &fileDialog) });
+    DialogScript script({ answerSize(30, &seen), chooseFile("small", &fileDialog) });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
 
-    QCOMPARE(seen.value, f.view().width());
+    QCOMPARE(seen.value, f.view()->width());
     QCOMPARE(seen.minimum, 1);
     QCOMPARE(seen.maximum, 20000);
     QCOMPARE(seen.step, 10);
     QCOMPARE(fileDialog.directory, QDir(f.home.path()).absolutePath());
     QCOMPARE(fileDialog.acceptMode, QFileDialog::AcceptSave);
-    QCOMPARE(QImage(f.inHome("small.png")).size(), QSize(30, 30));
+    QCOMPARE(QImage(f.home.filePath("small.png")).size(), QSize(30, 30));
 }
 
 void TestMenuActions::exportKeepsLiveView()
 {
-    Fixture f;
-    GLWidget &view = f.view();
-    const GLuint body = view.bodyList;
-    const GLuint arrow = view.arrowList;
-    const QImage before = f.grabView();
+    DrawnWindow f;
+    GLWidget *view = f.view();
+    const GLuint body = view->bodyList;
+    const GLuint arrow = view->arrowList;
+    const QImage before = renderedFrame(view);
 
-    DialogScript script({ answerSize(64), answerFile("kept.png") });
+    DialogScript script({ answerSize(64), chooseFile("kept.png") });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
 
-    QCOMPARE(view.bodyList, body);
-    QCOMPARE(view.arrowList, arrow);
-    view.makeCurrent();
-    QVERIFY(glIsList(view.bodyList));
-    QVERIFY(glIsList(view.arrowList));
+    QCOMPARE(view->bodyList, body);
+    QCOMPARE(view->arrowList, arrow);
+    view->makeCurrent();
+    QVERIFY(glIsList(view->bodyList));
+    QVERIFY(glIsList(view->arrowList));
     // Viewport, projection and buffers are back: the view draws the same picture.
-    const QImage after = f.grabView();
+    const QImage after = renderedFrame(view);
     QVERIFY(distinctColours(after) > 8);
     QVERIFY(differingShare(before, after) < 0.001);
 }
 
 void TestMenuActions::offscreenMatchesView()
 {
-    Fixture f;
-    GLWidget &view = f.view();
-    const QImage shown = f.grabView();
-    const int w = view.width();
-    const int h = view.height();
+    DrawnWindow f;
+    GLWidget *view = f.view();
+    const QImage shown = renderedFrame(view);
+    const int w = view->width();
+    const int h = view->height();
     const vorlix::Viewport v = vorlix::squareViewport(w, h);
 
     // The view shows the middle of a square of the viewport's side.
-    const QImage square = view.renderSquareImage(v.side);
+    const QImage square = view->renderSquareImage(v.side);
     QCOMPARE(square.size(), QSize(v.side, v.side));
     const QImage visible = square.copy(-v.x, v.side - h + v.y, w, h);
     QVERIFY(differingShare(shown, visible) < 0.001);
@@ -312,9 +208,9 @@ void TestMenuActions::tilesMatchWholeImage()
 {
     QFETCH(int, side);
     QFETCH(int, tileSide);
-    Fixture f;
-    const QImage whole = f.view().renderSquareImage(side);
-    const QImage tiled = f.view().renderSquareImage(side, tileSide);
+    DrawnWindow f;
+    const QImage whole = f.view()->renderSquareImage(side);
+    const QImage tiled = f.view()->renderSquareImage(side, tileSide);
     QCOMPARE(tiled.size(), QSize(side, side));
     QVERIFY(distinctColours(whole) > 2);
     QVERIFY2(differingShare(whole, tiled) < 0.01,
@@ -331,22 +227,22 @@ void TestMenuActions::tilesRecordOneTracePoint_data()
 void TestMenuActions::tilesRecordOneTracePoint()
 {
     QFETCH(int, tileSide);
-    Fixture f;
+    DrawnWindow f;
     f.ui().Draw->setChecked(true);
     f.ui().xb->setChecked(true);
-    GLWidget &view = f.view();
-    view.updateGL();
-    const int before = view.xLinesIndex;
-    view.renderSquareImage(64, tileSide);
+    GLWidget *view = f.view();
+    view->updateGL();
+    const int before = view->xLinesIndex;
+    view->renderSquareImage(64, tileSide);
     // Like one repaint: the picture shows one instant.
-    QCOMPARE(GLWidget::tracePointCount(view.xLinesIndex), GLWidget::tracePointCount(before) + 1);
+    QCOMPARE(GLWidget::tracePointCount(view->xLinesIndex), GLWidget::tracePointCount(before) + 1);
 }
 
 void TestMenuActions::sizeBeyondGlLimits()
 {
-    Fixture f;
-    GLWidget &view = f.view();
-    view.makeCurrent();
+    DrawnWindow f;
+    GLWidget *view = f.view();
+    view->makeCurrent();
     GLint renderbuffer = 0;
     GLint viewport[2] = { 0, 0 };
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &renderbuffer);
@@ -357,11 +253,11 @@ void TestMenuActions::sizeBeyondGlLimits()
     if (QImage(side, side, QImage::Format_RGB32).isNull())
         QSKIP("not enough memory for the picture");
 
-    const QImage large = view.renderSquareImage(side);
+    const QImage large = view->renderSquareImage(side);
     QCOMPARE(large.size(), QSize(side, side));
     // Every part of the scene is where a small rendering has it.
     const int blocks = 10;
-    const QImage small = view.renderSquareImage(500);
+    const QImage small = view->renderSquareImage(500);
     const QVector<double> expected = coverage(small, backgroundOf(view), blocks);
     const QVector<double> actual = coverage(large, backgroundOf(view), blocks);
     for (int i = 0; i < blocks * blocks; ++i)
@@ -371,43 +267,30 @@ void TestMenuActions::sizeBeyondGlLimits()
 
 void TestMenuActions::exportFileName_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "picture"
-                                  << "picture.png";
-    QTest::newRow("png") << "picture.png"
-                         << "picture.png";
-    QTest::newRow("upper-case PNG") << "picture.PNG"
-                                    << "picture.PNG";
-    QTest::newRow("mixed-case") << "picture.Png"
-                                << "picture.Png";
-    QTest::newRow("ends in png without dot") << "apng"
-                                             << "apng";
-    QTest::newRow("other extension") << "picture.jpg"
-                                     << "picture.jpg.png";
+    addSuffixRows(".png");
 }
 
 void TestMenuActions::exportFileName()
 {
     QFETCH(QString, typed);
     QFETCH(QString, written);
-    Fixture f;
-    DialogScript script({ answerSize(16), answerFile(typed) });
+    DrawnWindow f;
+    DialogScript script({ answerSize(16), chooseFile(typed) });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(", ")));
 
     const QStringList files = QDir(f.home.path()).entryList(QDir::Files);
     QCOMPARE(files, QStringList { written });
-    QImageReader reader(f.inHome(written));
+    QImageReader reader(f.home.filePath(written));
     QCOMPARE(reader.format(), QByteArray("png"));
     QCOMPARE(reader.size(), QSize(16, 16));
 }
 
 void TestMenuActions::exportCancelledAtFileDialog()
 {
-    Fixture f;
-    DialogScript script({ answerSize(16), reject() });
+    DrawnWindow f;
+    DialogScript script({ answerSize(16), cancelFile() });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 2);
     QVERIFY(script.unexpected.isEmpty());
@@ -416,10 +299,10 @@ void TestMenuActions::exportCancelledAtFileDialog()
 
 void TestMenuActions::unwritableImageWarns()
 {
-    Fixture f;
-    const QString target = f.inHome("missing/picture.png");
+    DrawnWindow f;
+    const QString target = f.home.filePath("missing/picture.png");
     MessageBoxAnswer seen;
-    DialogScript script({ answerSize(16), answerFile(target), recordMessage(&seen) });
+    DialogScript script({ answerSize(16), chooseFile(target), pressOnMessage(&seen) });
     f.ui().actionExport_as_image->trigger();
     QCOMPARE(script.answered, 3);
 
@@ -431,13 +314,13 @@ void TestMenuActions::unwritableImageWarns()
 
 void TestMenuActions::lineWidth()
 {
-    Fixture f;
-    GLWidget &view = f.view();
-    view.makeCurrent();
+    DrawnWindow f;
+    GLWidget *view = f.view();
+    view->makeCurrent();
     GLfloat range[2] = { 0, 0 };
     glGetFloatv(GL_ALIASED_LINE_WIDTH_RANGE, range);
     const double chosen = std::min(3.0, double(range[1]));
-    const float before = view.lineWidth;
+    const float before = view->lineWidth;
 
     double offered = -1, minimum = -1, maximum = -1;
     int decimals = -1;
@@ -457,38 +340,22 @@ void TestMenuActions::lineWidth()
     QCOMPARE(maximum, double(range[1]));
     QCOMPARE(decimals, 0);
     QCOMPARE(f.window.lineWidth, float(chosen));
-    QCOMPARE(view.lineWidth, float(chosen));
-    view.makeCurrent();
+    QCOMPARE(view->lineWidth, float(chosen));
+    view->makeCurrent();
     GLfloat current = 0;
     glGetFloatv(GL_LINE_WIDTH, &current);
     QCOMPARE(current, float(chosen));
 
     // Persisted: the next start reads it back.
-    QVERIFY(!f.userSettings().isEmpty());
+    QVERIFY(!fileContents(f.home.userSettingsFile()).isEmpty());
     MainWindow next;
     QCOMPARE(next.lineWidth, float(chosen));
 }
 
-void TestMenuActions::lineWidthCancelled()
-{
-    Fixture f;
-    const QByteArray settingsBefore = f.userSettings();
-    const float before = f.view().lineWidth;
-    DialogScript script({ answer<QInputDialog>([](QInputDialog *dialog) {
-        dialog->setDoubleValue(5);
-        dialog->reject();
-    }) });
-    f.ui().actionLine_width->trigger();
-    QCOMPARE(script.answered, 1);
-    QCOMPARE(f.view().lineWidth, before);
-    QCOMPARE(f.window.lineWidth, before);
-    QCOMPARE(f.userSettings(), settingsBefore);
-}
-
 void TestMenuActions::backgroundColour()
 {
-    Fixture f;
-    GLWidget &view = f.view();
+    DrawnWindow f;
+    GLWidget *view = f.view();
     const QColor chosen(10, 200, 30);
     QColor offered;
     DialogScript script({ answer<QColorDialog>([&](QColorDialog *dialog) {
@@ -496,42 +363,60 @@ void TestMenuActions::backgroundColour()
         dialog->setCurrentColor(chosen);
         dialog->accept();
     }) });
-    const QColor before = view.backgroundColor;
+    const QColor before = view->backgroundColor;
     f.ui().actionBackground_color->trigger();
     QCOMPARE(script.answered, 1);
 
     QCOMPARE(offered.rgb(), before.rgb());
     QCOMPARE(f.window.backgroundColor, chosen);
-    QCOMPARE(view.backgroundColor, chosen);
-    view.makeCurrent();
+    QCOMPARE(view->backgroundColor, chosen);
+    view->makeCurrent();
     GLfloat clear[4] = { 0, 0, 0, 0 };
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
     QCOMPARE(QColor::fromRgbF(clear[0], clear[1], clear[2]).rgb(), chosen.rgb());
 
-    QVERIFY(!f.userSettings().isEmpty());
+    QVERIFY(!fileContents(f.home.userSettingsFile()).isEmpty());
     MainWindow next;
     QCOMPARE(next.backgroundColor.rgb(), chosen.rgb());
 }
 
-void TestMenuActions::backgroundColourCancelled()
+void TestMenuActions::cancelledSettingChangesNothing_data()
 {
-    Fixture f;
-    const QByteArray settingsBefore = f.userSettings();
-    const QColor before = f.view().backgroundColor;
-    DialogScript script({ answer<QColorDialog>([](QColorDialog *dialog) {
-        dialog->setCurrentColor(Qt::red);
-        dialog->reject();
-    }) });
-    f.ui().actionBackground_color->trigger();
+    QTest::addColumn<QString>("action");
+    QTest::newRow("line width") << "actionLine_width";
+    QTest::newRow("background colour") << "actionBackground_color";
+}
+
+void TestMenuActions::cancelledSettingChangesNothing()
+{
+    QFETCH(QString, action);
+    DrawnWindow f;
+    const QByteArray settingsBefore = fileContents(f.home.userSettingsFile());
+    const float lineWidth = f.view()->lineWidth;
+    const QColor background = f.view()->backgroundColor;
+    // Another value is entered before the dialog is cancelled.
+    DialogScript script({ [](QWidget *modal) {
+        if (auto *input = qobject_cast<QInputDialog *>(modal))
+            input->setDoubleValue(5);
+        if (auto *colours = qobject_cast<QColorDialog *>(modal))
+            colours->setCurrentColor(Qt::red);
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        if (dialog)
+            dialog->reject();
+        return dialog != nullptr;
+    } });
+    f.trigger(qPrintable(action));
     QCOMPARE(script.answered, 1);
-    QCOMPARE(f.view().backgroundColor, before);
-    QCOMPARE(f.window.backgroundColor, before);
-    QCOMPARE(f.userSettings(), settingsBefore);
+    QCOMPARE(f.view()->lineWidth, lineWidth);
+    QCOMPARE(f.window.lineWidth, lineWidth);
+    QCOMPARE(f.view()->backgroundColor, background);
+    QCOMPARE(f.window.backgroundColor, background);
+    QCOMPARE(fileContents(f.home.userSettingsFile()), settingsBefore);
 }
 
 void TestMenuActions::infoOpensCentredDialogs()
 {
-    Fixture f;
+    DrawnWindow f;
     f.window.move(40, 30);
     f.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
@@ -582,7 +467,7 @@ void TestMenuActions::aboutDialogForm()
 
 void TestMenuActions::exitClosesWindow()
 {
-    Fixture f;
+    DrawnWindow f;
     QVERIFY(f.window.isVisible());
     f.ui().actionE_xit->trigger();
     QVERIFY(!f.window.isVisible());

@@ -41,8 +41,8 @@ void TestMomentsAction::boxGetsItsMomentsAndIsCentred()
     file.close();
     ShownWindow shown;
     QVERIFY(shown.exposed());
-    chooseInNextFileDialog(file.fileName());
-    shown.child<QAction>("actionLoad_triangulated_OBJ")->trigger();
+    const DialogScript script({ chooseFile(file.fileName()) });
+    shown.trigger("actionLoad_triangulated_OBJ");
     QTRY_COMPARE(shown.window.bodyMesh().triangleCount(), 12);
 
     shown.child<QAction>("actionMoments_from_body")->trigger();

@@ -18,26 +18,6 @@ static void checkOverlays(ShownWindow &shown, bool on)
         shown.child<QAction>(name)->setChecked(on);
 }
 
-static QImage renderedFrame(GLWidget *view)
-{
-    view->updateGL();
-    return viewFrame(view);
-}
-
-// Whether the colour shows within three pixels of the point. Lighting scales the arrows'
-// colours and the veil is faint over black, so proportions are compared.
-static bool shows(const QImage &frame, QPoint at, QColor colour)
-{
-    const QVector3D expected(colour.redF(), colour.greenF(), colour.blueF());
-    for (int i = 0; i < 49; ++i) {
-        const QColor c = frame.pixelColor(at + QPoint(i % 7 - 3, i / 7 - 3));
-        const QVector3D seen(c.redF(), c.greenF(), c.blueF());
-        if (c.valueF() > 0.08 && (seen / c.valueF() - expected / colour.valueF()).length() < 0.2f)
-            return true;
-    }
-    return false;
-}
-
 class TestOverlays : public QObject {
     Q_OBJECT
 private slots:
@@ -103,15 +83,15 @@ private slots:
             std::tie(view->omegaX, view->omegaY, view->omegaZ) = std::tie(w.x, w.y, w.z);
             frame = renderedFrame(view);
         }
-        QVERIFY(shows(frame, framePixel(view, inside.x(), inside.y()), colour));
-        QVERIFY(!shows(frame, framePixel(view, outside.x(), outside.y()), colour));
+        QVERIFY(showsNear(frame, framePixel(view, inside.x(), inside.y()), colour));
+        QVERIFY(!showsNear(frame, framePixel(view, outside.x(), outside.y()), colour));
     }
     void switchesReachANewViewAndPanelClearsPaths()
     {
         ShownWindow shown;
         QVERIFY(shown.exposed());
         checkOverlays(shown, true);
-        chooseInNextFileDialog("cylinder.obj");
+        const DialogScript script({ chooseFile("cylinder.obj") });
         QVERIFY(
             QMetaObject::invokeMethod(&shown.window, "on_actionLoad_triangulated_OBJ_triggered"));
         GLWidget *view = shown.view();

@@ -87,12 +87,6 @@ void writeFile(const QString &fileName, const vorlix::SettingsFile &settings)
     vorlix::writeSettings(out, settings);
 }
 
-QByteArray contents(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 vorlix::SettingsFile readFile(const QString &fileName)
 {
     QFile file(fileName);
@@ -229,7 +223,7 @@ void TestPresets::startUp()
     TemporaryHome home;
     if (userFile)
         writeFile(home.userSettingsFile(), store({ "mine", "also mine" }, "abcdef", 4));
-    const QByteArray userFileBefore = contents(home.userSettingsFile());
+    const QByteArray userFileBefore = fileContents(home.userSettingsFile());
 
     MainWindow w;
     const QString source = userFile ? home.userSettingsFile() : QString("default.ini");
@@ -243,7 +237,7 @@ void TestPresets::startUp()
     QCOMPARE(w.glWidget->backgroundColor, QColor("#" + expected.colourText));
     QCOMPARE(w.glWidget->lineWidth, expected.lineWidth);
     // Starting writes nothing.
-    QCOMPARE(contents(home.userSettingsFile()), userFileBefore);
+    QCOMPARE(fileContents(home.userSettingsFile()), userFileBefore);
 }
 
 void TestPresets::choosingLoadsWithoutSaving()
@@ -251,14 +245,14 @@ void TestPresets::choosingLoadsWithoutSaving()
     TemporaryHome home;
     const vorlix::SettingsFile settings = store({ "a", "b", "c" });
     writeFile(home.userSettingsFile(), settings);
-    const QByteArray before = contents(home.userSettingsFile());
+    const QByteArray before = fileContents(home.userSettingsFile());
     MainWindow w;
 
     box(w)->setCurrentIndex(2);
     comparePanel(w, settings.presets[2]);
     box(w)->setCurrentIndex(1);
     comparePanel(w, settings.presets[1]);
-    QCOMPARE(contents(home.userSettingsFile()), before);
+    QCOMPARE(fileContents(home.userSettingsFile()), before);
 }
 
 void TestPresets::enterOnTypedName()
@@ -351,7 +345,7 @@ void TestPresets::deleteButton()
     TemporaryHome home;
     const vorlix::SettingsFile original = store(names);
     writeFile(home.userSettingsFile(), original);
-    const QByteArray fileBefore = contents(home.userSettingsFile());
+    const QByteArray fileBefore = fileContents(home.userSettingsFile());
     MainWindow w;
     box(w)->setCurrentIndex(current);
     box(w)->setEditText(text);
@@ -367,7 +361,7 @@ void TestPresets::deleteButton()
         compareStoreWithComboAndFile(w, home.userSettingsFile());
     } else {
         comparePanel(w, panelBefore);
-        QCOMPARE(contents(home.userSettingsFile()), fileBefore);
+        QCOMPARE(fileContents(home.userSettingsFile()), fileBefore);
     }
 }
 
@@ -382,7 +376,7 @@ void TestPresets::deletingTheOnlyPreset()
     QCOMPARE(box(w)->count(), 0);
     QCOMPARE(w.lastPreset, -1);
     QVERIFY(w.presetNames.isEmpty());
-    QCOMPARE(contents(home.userSettingsFile()), QByteArray("Color=00ff00\nLineWidth=2\n\n"));
+    QCOMPARE(fileContents(home.userSettingsFile()), QByteArray("Color=00ff00\nLineWidth=2\n\n"));
     // An emptied box is no reason to touch the panel.
     comparePanel(w, numbered("only", 0));
 
@@ -403,7 +397,7 @@ void TestPresets::loadSettingsFile()
     MainWindow w;
 
     FileDialogSeen dialog;
-    chooseInNextFileDialog(imported, &dialog);
+    const DialogScript script({ chooseFile(imported, &dialog) });
     action(w, "actionLoad_settings_file")->trigger();
 
     QVERIFY(dialog.shown);
@@ -430,7 +424,7 @@ void TestPresets::cancelledLoadChangesNothing()
     const QString message = w.messageLabel->text();
 
     FileDialogSeen dialog;
-    cancelNextFileDialog(&dialog);
+    const DialogScript script({ cancelFile(&dialog) });
     action(w, "actionLoad_settings_file")->trigger();
 
     QVERIFY(dialog.shown);
@@ -447,7 +441,7 @@ void TestPresets::unreadableFileKeepsStoreAndUserFile()
     TemporaryHome home;
     const vorlix::SettingsFile user = store({ "keep me", "and me" });
     writeFile(home.userSettingsFile(), user);
-    const QByteArray before = contents(home.userSettingsFile());
+    const QByteArray before = fileContents(home.userSettingsFile());
     const QString chosen = home.path() + "/unreadable.ini";
     UnreadableFile unreadable(chosen);
     QVERIFY(unreadable.bound);
@@ -455,7 +449,7 @@ void TestPresets::unreadableFileKeepsStoreAndUserFile()
     box(w)->setCurrentIndex(1);
 
     MessageBoxAnswer warning;
-    chooseInNextFileDialog(chosen, nullptr, [&warning] { acceptNextMessageBox(&warning); });
+    const DialogScript script({ chooseFile(chosen), pressOnMessage(&warning) });
     action(w, "actionLoad_settings_file")->trigger();
 
     QVERIFY(warning.shown);
@@ -465,27 +459,26 @@ void TestPresets::unreadableFileKeepsStoreAndUserFile()
     QCOMPARE(items(box(w)), namesOf(user));
     QCOMPARE(box(w)->currentIndex(), 1);
     QCOMPARE(w.messageLabel->text(), QString());
-    QCOMPARE(contents(home.userSettingsFile()), before);
+    QCOMPARE(fileContents(home.userSettingsFile()), before);
 }
 
 void TestPresets::importKeepsPresetsSafe()
 {
     TemporaryHome home;
     writeFile(home.userSettingsFile(), store({ "old" }));
-    const QByteArray before = contents(home.userSettingsFile());
+    const QByteArray before = fileContents(home.userSettingsFile());
     const QString chosen = home.path() + "/chosen.ini";
     writeFile(chosen, store({}));
     MainWindow w;
     MessageBoxAnswer warning;
-    chooseInNextFileDialog(chosen, nullptr, [&warning] { acceptNextMessageBox(&warning); });
+    const DialogScript script({ chooseFile(chosen), pressOnMessage(&warning), chooseFile(chosen) });
     action(w, "actionLoad_settings_file")->trigger();
     QCOMPARE(warning.text, "No presets in " + chosen);
-    QCOMPARE(contents(home.userSettingsFile()), before);
+    QCOMPARE(fileContents(home.userSettingsFile()), before);
     compareStoreWithComboAndFile(w, home.userSettingsFile());
     writeFile(chosen, store({ "new" }));
-    chooseInNextFileDialog(chosen);
     action(w, "actionLoad_settings_file")->trigger();
-    QCOMPARE(contents(home.userSettingsFile() + ".bak"), before);
+    QCOMPARE(fileContents(home.userSettingsFile() + ".bak"), before);
 }
 
 void TestPresets::unwritableSettingsDirectory_data()
@@ -516,7 +509,7 @@ void TestPresets::unwritableSettingsDirectory()
     QVERIFY(!namesBefore.isEmpty());
 
     MessageBoxAnswer warning;
-    acceptNextMessageBox(&warning);
+    const DialogScript script({ pressOnMessage(&warning) });
     if (operation == "enter") {
         pressEnterOn(w, "new");
     } else if (operation == "save") {
@@ -539,12 +532,12 @@ void TestPresets::failedSaveKeepsPreviousFile()
 {
     TemporaryHome home;
     writeFile(home.userSettingsFile(), store({ "A", "B" }));
-    const QByteArray before = contents(home.userSettingsFile());
+    const QByteArray before = fileContents(home.userSettingsFile());
     MainWindow w;
     const QStringList names = w.presetNames;
 
     MessageBoxAnswer warning;
-    acceptNextMessageBox(&warning);
+    const DialogScript script({ pressOnMessage(&warning) });
     {
         // Room for less than the file already holds: the save breaks off half-way.
         const FileSizeLimit limit(before.size() / 2);
@@ -554,7 +547,7 @@ void TestPresets::failedSaveKeepsPreviousFile()
 
     QVERIFY(warning.shown);
     QCOMPARE(warning.text, "Can't write settings to " + home.userSettingsFile());
-    QCOMPARE(contents(home.userSettingsFile()), before);
+    QCOMPARE(fileContents(home.userSettingsFile()), before);
     QCOMPARE(w.presetNames, names + QStringList { "C" });
     QCOMPARE(QDir(home.path() + "/.vorlix").entryList(QDir::Files | QDir::Hidden),
         QStringList { "user.ini" });
@@ -590,16 +583,12 @@ void TestPresets::storeHoldsAtMost500()
     for (int i = 0; i < presetsInFile; ++i)
         names << QString("preset %1").arg(i);
     writeFile(home.userSettingsFile(), store(names));
-    const QByteArray before = contents(home.userSettingsFile());
+    const QByteArray before = fileContents(home.userSettingsFile());
 
     MessageBoxAnswer warning;
-    std::unique_ptr<MainWindow> w;
-    if (operation == "start") {
-        acceptNextMessageBox(&warning);
-        w = std::make_unique<MainWindow>();
-    } else {
-        w = std::make_unique<MainWindow>();
-        acceptNextMessageBox(&warning);
+    const DialogScript script({ pressOnMessage(&warning) });
+    const auto w = std::make_unique<MainWindow>();
+    if (operation != "start") {
         const vorlix::Preset panel = numbered("", 2);
         setPanel(*w, panel);
         if (operation == "enter")
@@ -616,7 +605,7 @@ void TestPresets::storeHoldsAtMost500()
     QCOMPARE(w->lastPreset, 499);
     QCOMPARE(w->presetNames, names.mid(0, 500));
     QCOMPARE(items(box(*w)), w->presetNames);
-    QCOMPARE(contents(home.userSettingsFile()), before);
+    QCOMPARE(fileContents(home.userSettingsFile()), before);
 }
 
 QTEST_MAIN(TestPresets)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 #include "mainwindow.h"
 #include "testsupport.h"
@@ -33,29 +34,6 @@ QImage halves(QColor left, QColor right)
     return image;
 }
 
-bool isRed(QColor c)
-{
-    return c.red() > 60 && c.red() > 3 * c.green() && c.red() > 3 * c.blue();
-}
-
-bool isBlue(QColor c)
-{
-    return c.blue() > 60 && c.blue() > 3 * c.red() && c.blue() > 3 * c.green();
-}
-
-bool isGreen(QColor c)
-{
-    return c.green() > 60 && c.green() > 2 * c.red() && c.green() > 2 * c.blue();
-}
-
-/// Lit white: the three channels alike, and well above the black background.
-bool isWhiteish(QColor c)
-{
-    const int spread
-        = qMax(c.red(), qMax(c.green(), c.blue())) - qMin(c.red(), qMin(c.green(), c.blue()));
-    return spread <= 12 && c.green() > 50;
-}
-
 /// The pixels of a square frame that show the sphere's surface: the central part of its
 /// disc, where neither its rim nor any arm of the marker can appear.
 QList<QColor> sphereSurface(const QImage &frame)
@@ -81,9 +59,10 @@ QList<QColor> aboveTheSphere(const QImage &frame)
     return colours;
 }
 
-int countOf(const QList<QColor> &colours, bool (*test)(QColor))
+int countOf(const QList<QColor> &colours, QColor colour)
 {
-    return int(std::count_if(colours.cbegin(), colours.cend(), test));
+    return int(std::count_if(
+        colours.cbegin(), colours.cend(), [colour](QColor c) { return hasColour(c, colour); }));
 }
 
 /// A bare view with the given body names, on screen and drawn once.
@@ -94,11 +73,7 @@ struct ShownView {
         view.resize(240, 240);
         view.show();
     }
-    QImage frame()
-    {
-        view.updateGL();
-        return viewFrame(&view);
-    }
+    QImage frame() { return renderedFrame(&view); }
     GLWidget view;
 };
 
@@ -129,11 +104,9 @@ private:
     QString writeImage(const QString &name, const QImage &image) const;
     void startSimulation();
     void verifyStopped() const;
-    void trigger(const char *action) { window->findChild<QAction *>(action)->trigger(); }
 
     QTemporaryDir files;
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ShownWindow> w;
 };
 
 void TestTexture::initTestCase()
@@ -144,14 +117,12 @@ void TestTexture::initTestCase()
 
 void TestTexture::init()
 {
-    home = std::make_unique<TemporaryHome>();
-    window = std::make_unique<MainWindow>();
+    w = std::make_unique<ShownWindow>(QSize(), ShownWindow::offScreen);
 }
 
 void TestTexture::cleanup()
 {
-    window.reset();
-    home.reset();
+    w.reset();
 }
 
 QString TestTexture::writeFile(const QString &name, const QByteArray &bytes) const
@@ -172,17 +143,17 @@ QString TestTexture::writeImage(const QString &name, const QImage &image) const
 
 void TestTexture::startSimulation()
 {
-    window->findChild<QPushButton *>("pushButton")->click();
-    QVERIFY(window->fpsTimer->isActive());
-    QVERIFY(window->glWidget->timer->isActive());
+    w->ui().pushButton->click();
+    QVERIFY(w->window.fpsTimer->isActive());
+    QVERIFY(w->window.glWidget->timer->isActive());
 }
 
 void TestTexture::verifyStopped() const
 {
-    QVERIFY(!window->fpsTimer->isActive());
-    QVERIFY(!window->glWidget->timer->isActive());
-    QCOMPARE(window->glWidget->pauseState, 0);
-    QCOMPARE(window->findChild<QPushButton *>("pushButton")->text(), QString("Start"));
+    QVERIFY(!w->window.fpsTimer->isActive());
+    QVERIFY(!w->window.glWidget->timer->isActive());
+    QCOMPARE(w->window.glWidget->pauseState, 0);
+    QCOMPARE(w->ui().pushButton->text(), QString("Start"));
 }
 
 void TestTexture::sphereShowsTheImage_data()
@@ -215,9 +186,9 @@ void TestTexture::sphereShowsTheImage()
 
     // Each half of the picture covers about half the sphere's front.
     const int quarter = surface.size() / 4;
-    QCOMPARE(countOf(surface, isRed) > quarter, redShown);
-    QCOMPARE(countOf(surface, isBlue) > quarter, blueShown);
-    QCOMPARE(countOf(surface, isWhiteish), 0);
+    QCOMPARE(countOf(surface, Qt::red) > quarter, redShown);
+    QCOMPARE(countOf(surface, Qt::blue) > quarter, blueShown);
+    QCOMPARE(countOf(surface, Qt::white), 0);
 }
 
 void TestTexture::unreadableImageGivesWhiteSphere_data()
@@ -237,7 +208,7 @@ void TestTexture::unreadableImageGivesWhiteSphere()
     const QList<QColor> surface = sphereSurface(shown.frame());
 
     QVERIFY(!surface.isEmpty());
-    QCOMPARE(countOf(surface, isWhiteish), surface.size());
+    QCOMPARE(countOf(surface, Qt::white), surface.size());
 }
 
 void TestTexture::markerIsNotTextured()
@@ -247,19 +218,19 @@ void TestTexture::markerIsNotTextured()
 
     const QList<QColor> arm = aboveTheSphere(shown.frame());
 
-    QVERIFY(countOf(arm, isGreen) > 0);
-    QCOMPARE(countOf(arm, isRed) + countOf(arm, isBlue), 0);
+    QVERIFY(countOf(arm, markerGreen) > 0);
+    QCOMPARE(countOf(arm, Qt::red) + countOf(arm, Qt::blue), 0);
 }
 
 void TestTexture::loadingAnImageMakesTheSphereTheBody()
 {
     const QString picture = writeImage("globe.png", halves(Qt::red, Qt::blue));
     startSimulation();
-    const QPointer<GLWidget> oldView = window->glWidget;
+    const QPointer<GLWidget> oldView = w->window.glWidget;
 
     FileDialogSeen dialog;
-    chooseInNextFileDialog(picture, &dialog);
-    trigger("actionLoad_texture");
+    const DialogScript script({ chooseFile(picture, &dialog) });
+    w->trigger("actionLoad_texture");
 
     QVERIFY(dialog.shown);
     QCOMPARE(dialog.title, QString("Select image for texture"));
@@ -270,11 +241,11 @@ void TestTexture::loadingAnImageMakesTheSphereTheBody()
             "All files (*.*)" }));
     QCOMPARE(dialog.acceptMode, QFileDialog::AcceptOpen);
     QVERIFY(oldView.isNull());
-    QVERIFY(window->bodyFileName.isEmpty());
-    QCOMPARE(window->textureFileName, picture);
-    QVERIFY(window->glWidget->bodyFileName.isEmpty());
-    QCOMPARE(window->glWidget->textureFileName, picture);
-    QCOMPARE(window->messageLabel->text(), "<small>texture " + picture + " loaded</small>");
+    QVERIFY(w->window.bodyFileName.isEmpty());
+    QCOMPARE(w->window.textureFileName, picture);
+    QVERIFY(w->window.glWidget->bodyFileName.isEmpty());
+    QCOMPARE(w->window.glWidget->textureFileName, picture);
+    QCOMPARE(w->window.messageLabel->text(), "<small>texture " + picture + " loaded</small>");
     verifyStopped();
 }
 
@@ -292,37 +263,36 @@ void TestTexture::fileThatIsNoImageIsRefused()
     QFETCH(QByteArray, contents);
     const QString path = writeFile("refused.png", contents);
     startSimulation();
-    const QPointer<GLWidget> oldView = window->glWidget;
+    const QPointer<GLWidget> oldView = w->window.glWidget;
 
     MessageBoxAnswer warning;
-    chooseInNextFileDialog(path, nullptr, [&warning] { acceptNextMessageBox(&warning); });
-    trigger("actionLoad_texture");
+    const DialogScript script({ chooseFile(path), pressOnMessage(&warning) });
+    w->trigger("actionLoad_texture");
 
     QVERIFY(warning.shown);
     QCOMPARE(warning.title, QString("Warning"));
     QCOMPARE(warning.text, "Can't open " + path);
-    QCOMPARE(window->glWidget, oldView.data());
-    QCOMPARE(window->bodyFileName, QByteArray("cylinder.obj"));
-    QCOMPARE(window->textureFileName, QString());
-    QCOMPARE(window->messageLabel->text(), QString());
+    QCOMPARE(w->window.glWidget, oldView.data());
+    QCOMPARE(w->window.bodyFileName, QByteArray("cylinder.obj"));
+    QCOMPARE(w->window.textureFileName, QString());
+    QCOMPARE(w->window.messageLabel->text(), QString());
     verifyStopped();
 }
 
 void TestTexture::cancelKeepsTheBodyAndStopsTheSimulation()
 {
     startSimulation();
-    const QPointer<GLWidget> oldView = window->glWidget;
+    const QPointer<GLWidget> oldView = w->window.glWidget;
 
     FileDialogSeen dialog;
-    cancelNextFileDialog(&dialog);
-    trigger("actionLoad_texture");
+    const DialogScript script({ cancelFile(&dialog) });
+    w->trigger("actionLoad_texture");
 
     QVERIFY(dialog.shown);
-    QCOMPARE(window->glWidget, oldView.data());
-    QCOMPARE(window->bodyFileName, QByteArray("cylinder.obj"));
-    QCOMPARE(window->textureFileName, QString());
-    QCOMPARE(window->findChild<QPushButton *>("pushButton")->styleSheet(),
-        QString("* { background-color: rgb(170,255,127) }"));
+    QCOMPARE(w->window.glWidget, oldView.data());
+    QCOMPARE(w->window.bodyFileName, QByteArray("cylinder.obj"));
+    QCOMPARE(w->window.textureFileName, QString());
+    QCOMPARE(w->ui().pushButton->styleSheet(), QString("* { background-color: rgb(170,255,127) }"));
     verifyStopped();
 }
 
@@ -330,22 +300,20 @@ void TestTexture::textureAndMeshLoadersReplaceEachOther()
 {
     const QString picture = writeImage("globe.png", halves(Qt::red, Qt::blue));
     const QString mesh = QDir::current().absoluteFilePath("cylinder.obj");
+    const DialogScript script({ chooseFile(picture), chooseFile(mesh), chooseFile(picture) });
 
-    chooseInNextFileDialog(picture);
-    trigger("actionLoad_texture");
-    QCOMPARE(window->textureFileName, picture);
+    w->trigger("actionLoad_texture");
+    QCOMPARE(w->window.textureFileName, picture);
 
-    chooseInNextFileDialog(mesh);
-    trigger("actionLoad_triangulated_OBJ");
-    QCOMPARE(window->bodyFileName, mesh.toUtf8());
-    QCOMPARE(window->textureFileName, QString());
-    QCOMPARE(window->glWidget->textureFileName, QString());
+    w->trigger("actionLoad_triangulated_OBJ");
+    QCOMPARE(w->window.bodyFileName, mesh.toUtf8());
+    QCOMPARE(w->window.textureFileName, QString());
+    QCOMPARE(w->window.glWidget->textureFileName, QString());
 
-    chooseInNextFileDialog(picture);
-    trigger("actionLoad_texture");
-    QVERIFY(window->bodyFileName.isEmpty());
-    QVERIFY(window->glWidget->bodyFileName.isEmpty());
-    QCOMPARE(window->textureFileName, picture);
+    w->trigger("actionLoad_texture");
+    QVERIFY(w->window.bodyFileName.isEmpty());
+    QVERIFY(w->window.glWidget->bodyFileName.isEmpty());
+    QCOMPARE(w->window.textureFileName, picture);
 }
 
 QTEST_MAIN(TestTexture)

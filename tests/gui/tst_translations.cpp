@@ -9,12 +9,12 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QTranslator>
-#include <QDockWidget>
 #include <QtTest>
 
 namespace {
@@ -69,7 +69,8 @@ void checkWindowTexts(MainWindow &window, bool russian)
     COMPARE_TEXT(ui.menuSettings->title(), "Settings", "Настройки");
     COMPARE_TEXT(ui.menuHelp->title(), "Help", "Справка");
     COMPARE_TEXT(ui.menuPhysics->title(), "Physics", "Физика");
-    COMPARE_TEXT(window.findChild<QDockWidget *>("physicsDock")->windowTitle(), "Physics readout", "Физические величины");
+    COMPARE_TEXT(window.findChild<QDockWidget *>("physicsDock")->windowTitle(), "Physics readout",
+        "Физические величины");
     COMPARE_TEXT(ui.actionRestart_from_the_panel->text(), "Restart from the panel",
         "Начать заново с параметров панели");
     COMPARE_TEXT(ui.action_Info->text(), "&Info", "&Инфо");
@@ -135,9 +136,8 @@ void TestTranslations::windowTexts()
     QFETCH(QString, localeName);
     QFETCH(bool, russian);
     InstalledCatalogues catalogues(localeName);
-    TemporaryHome home;
-    MainWindow window;
-    checkWindowTexts(window, russian);
+    ShownWindow w(QSize(), ShownWindow::offScreen);
+    checkWindowTexts(w.window, russian);
 }
 
 void TestTranslations::buttonStates()
@@ -145,14 +145,13 @@ void TestTranslations::buttonStates()
     QFETCH(QString, localeName);
     QFETCH(bool, russian);
     InstalledCatalogues catalogues(localeName);
-    TemporaryHome home;
-    MainWindow window;
-    QPushButton *button = window.ui->pushButton;
+    ShownWindow w(QSize(), ShownWindow::offScreen);
+    QPushButton *button = w.ui().pushButton;
 
     button->click();
     COMPARE_TEXT(button->text(), "Stop", "Стоп");
-    window.glWidget->pauseState = 1;
-    QVERIFY(QMetaObject::invokeMethod(&window, "statusbarFPSupdate"));
+    w.view()->pauseState = 1;
+    QVERIFY(QMetaObject::invokeMethod(&w.window, "statusbarFPSupdate"));
     COMPARE_TEXT(button->text(), "Resume", "Возврат");
     button->click();
     COMPARE_TEXT(button->text(), "Stop", "Стоп");
@@ -165,24 +164,18 @@ void TestTranslations::warningAndStandardButton()
     QFETCH(QString, localeName);
     QFETCH(bool, russian);
     InstalledCatalogues catalogues(localeName);
-    TemporaryHome home;
-    MainWindow window;
-    window.ui->Draw->setChecked(false);
+    ShownWindow w(QSize(), ShownWindow::offScreen);
+    w.ui().Draw->setChecked(false);
 
     MessageBoxAnswer seen;
     QString okText;
-    onNextModal([&seen, &okText](QWidget *modal) {
+    const DialogScript script({ [&seen, &okText](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box)
-            return;
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
             okText = ok->text();
-        box->accept();
-    });
-    window.ui->actionExport_lines_as_OBJ->trigger();
+        return pressOnMessage(&seen)(modal);
+    } });
+    w.ui().actionExport_lines_as_OBJ->trigger();
 
     QVERIFY(seen.shown);
     COMPARE_TEXT(seen.title, "Warning", "Внимание");
@@ -211,16 +204,15 @@ void TestTranslations::aboutDialog()
 
 void TestTranslations::languageChangeRetranslatesWindow()
 {
-    TemporaryHome home;
-    MainWindow window;
-    checkWindowTexts(window, false);
+    ShownWindow w(QSize(), ShownWindow::offScreen);
+    checkWindowTexts(w.window, false);
     {
         InstalledCatalogues catalogues("ru_RU");
         QCoreApplication::processEvents();
-        checkWindowTexts(window, true);
+        checkWindowTexts(w.window, true);
     }
     QCoreApplication::processEvents();
-    checkWindowTexts(window, false);
+    checkWindowTexts(w.window, false);
 }
 
 void TestTranslations::systemLocaleChoosesLanguage_data()
@@ -264,9 +256,8 @@ void TestTranslations::textsUnderSystemLocale()
 
     InstalledCatalogues catalogues(QLocale::system().name());
     QCOMPARE(catalogues.loaded, russian);
-    TemporaryHome home;
-    MainWindow window;
-    checkWindowTexts(window, russian);
+    ShownWindow w(QSize(), ShownWindow::offScreen);
+    checkWindowTexts(w.window, russian);
     about dialog;
     COMPARE_TEXT(dialog.windowTitle(), "version: 66.4", "версия: 66.4");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../core/matrixcompare.h"
 #include "glwidget.h"
 #include "mainwindow.h"
@@ -12,6 +13,7 @@
 #include <QWheelEvent>
 #include <QtMath>
 #include <QtTest>
+#include <memory>
 
 using vorlix::Matrix4;
 
@@ -33,6 +35,14 @@ class ViewControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        w = std::make_unique<CountingWindow>();
+        QVERIFY(w->exposed());
+        view = w->view();
+    }
+    void cleanup() { w.reset(); }
+
     void bodyTurnKeys_data();
     void bodyTurnKeys();
     void viewTurnKeys_data();
@@ -49,6 +59,10 @@ private slots:
     void spaceResetsAStoppedView_data();
     void spaceResetsAStoppedView();
     void keysNeedTheFocusAClickGives();
+
+private:
+    std::unique_ptr<CountingWindow> w;
+    GLWidget *view = nullptr;
 };
 
 void ViewControlsTest::bodyTurnKeys_data()
@@ -66,9 +80,6 @@ void ViewControlsTest::bodyTurnKeys()
     QFETCH(Qt::Key, key);
     QFETCH(int, bodyAxis);
 
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
     const Matrix4 start = vorlix::rotation(40, 1, 2, 3);
     view->orientationMatrix = start;
     view->omegaX = 0.3;
@@ -131,9 +142,6 @@ void ViewControlsTest::viewTurnKeys()
     QFETCH(int, screenAxis);
     QFETCH(double, degrees);
 
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
     const Matrix4 start = vorlix::rotation(30, 1, 1, 0);
     const Matrix4 orientation = vorlix::rotation(-70, 0, 2, 1);
     view->viewMatrix = start;
@@ -166,23 +174,20 @@ void ViewControlsTest::otherKeysOnlyRepaint()
 {
     QFETCH(Qt::Key, key);
 
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
-    w.child<QCheckBox>("Draw")->setChecked(true);
+    w->child<QCheckBox>("Draw")->setChecked(true);
     const Matrix4 orientation = vorlix::rotation(10, 0, 1, 0);
     const Matrix4 viewTurn = vorlix::rotation(20, 1, 0, 0);
     view->orientationMatrix = orientation;
     view->viewMatrix = viewTurn;
     view->zoom = 1.25f;
-    const int before = w.repaints();
+    const int before = w->repaints();
 
     // Sent as a plain event so that its acceptance can be seen: the view keeps every key.
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(view, &press);
 
     QVERIFY(press.isAccepted());
-    QCOMPARE(w.repaints(), before + 1);
+    QCOMPARE(w->repaints(), before + 1);
     QCOMPARE(view->orientationMatrix, orientation);
     QCOMPARE(view->viewMatrix, viewTurn);
     QCOMPARE(view->zoom, 1.25f);
@@ -201,9 +206,6 @@ void ViewControlsTest::zoomKeysUndoEachOther()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
 
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
     const float start = view->zoom;
 
     for (int i = 0; i < 10; ++i)
@@ -258,18 +260,18 @@ void ViewControlsTest::dragTurnsView()
     QFETCH(double, degrees);
 
     // A view of its own, so that its size is exactly the one asked for.
-    GLWidget view("cylinder.obj", "");
-    view.resize(800, 600);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QCOMPARE(view.size(), QSize(800, 600));
+    GLWidget alone("cylinder.obj", "");
+    alone.resize(800, 600);
+    alone.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&alone));
+    QCOMPARE(alone.size(), QSize(800, 600));
 
-    drag(&view, from, path);
+    drag(&alone, from, path);
 
-    COMPARE_MATRIX(view.viewMatrix, turnAbout(screenAxis, degrees));
-    QCOMPARE(view.viewTurnX, 0.0);
-    QCOMPARE(view.viewTurnY, 0.0);
-    QCOMPARE(QPoint(view.lastMouseX, view.lastMouseY), path.last());
+    COMPARE_MATRIX(alone.viewMatrix, turnAbout(screenAxis, degrees));
+    QCOMPARE(alone.viewTurnX, 0.0);
+    QCOMPARE(alone.viewTurnY, 0.0);
+    QCOMPARE(QPoint(alone.lastMouseX, alone.lastMouseY), path.last());
 }
 
 void ViewControlsTest::wheel_data()
@@ -295,12 +297,9 @@ void ViewControlsTest::wheel()
     QFETCH(double, zoomFactor);
     QFETCH(bool, repaints);
 
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
-    w.child<QCheckBox>("Draw")->setChecked(true);
+    w->child<QCheckBox>("Draw")->setChecked(true);
     const float start = view->zoom;
-    const int before = w.repaints();
+    const int before = w->repaints();
 
     const QPoint at(view->width() / 2, view->height() / 2);
     QWheelEvent event(at, view->mapToGlobal(at), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier,
@@ -311,17 +310,14 @@ void ViewControlsTest::wheel()
 
     QVERIFY(event.isAccepted());
     QCOMPARE(view->zoom, float(start * zoomFactor));
-    QCOMPARE(w.repaints(), before + (repaints ? 1 : 0));
+    QCOMPARE(w->repaints(), before + (repaints ? 1 : 0));
 }
 
 void ViewControlsTest::spacePausesAndResumesARunningView()
 {
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
-    QTest::mouseClick(w.child<QPushButton>("pushButton"), Qt::LeftButton);
+    QTest::mouseClick(w->child<QPushButton>("pushButton"), Qt::LeftButton);
     QVERIFY(view->timer->isActive());
-    QVERIFY(w.window.fpsTimer->isActive());
+    QVERIFY(w->window.fpsTimer->isActive());
     const float zoom = view->zoom;
     view->frameCounter = 7;
 
@@ -329,7 +325,7 @@ void ViewControlsTest::spacePausesAndResumesARunningView()
     QVERIFY(!view->timer->isActive());
     QCOMPARE(view->pauseState, 1);
     QCOMPARE(view->frameCounter, 8);
-    QVERIFY(w.window.fpsTimer->isActive());
+    QVERIFY(w->window.fpsTimer->isActive());
 
     QTest::keyPress(view, Qt::Key_Space);
     QVERIFY(view->timer->isActive());
@@ -353,18 +349,15 @@ void ViewControlsTest::spaceResetsAStoppedView()
 {
     QFETCH(QStringList, before);
 
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
     for (const QString &step : before) {
         if (step == "button")
-            QTest::mouseClick(w.child<QPushButton>("pushButton"), Qt::LeftButton);
+            QTest::mouseClick(w->child<QPushButton>("pushButton"), Qt::LeftButton);
         else
             QTest::keyPress(view, Qt::Key_Space);
     }
     QVERIFY(!view->timer->isActive());
     const int pauseState = view->pauseState;
-    w.child<QCheckBox>("Draw")->setChecked(true);
+    w->child<QCheckBox>("Draw")->setChecked(true);
 
     for (int round = 1; round <= 2; ++round) {
         view->orientationMatrix = vorlix::rotation(50.0 * round, 1, 0, 1);
@@ -373,7 +366,7 @@ void ViewControlsTest::spaceResetsAStoppedView()
         view->omegaX = 0.5;
         view->omegaY = -0.25;
         view->omegaZ = 4;
-        const int points = w.repaints();
+        const int points = w->repaints();
 
         QTest::keyPress(view, Qt::Key_Space);
 
@@ -385,34 +378,31 @@ void ViewControlsTest::spaceResetsAStoppedView()
         QCOMPARE(view->omegaZ, 4.0);
         QVERIFY(!view->timer->isActive());
         QCOMPARE(view->pauseState, pauseState);
-        QCOMPARE(w.repaints(), points + 1);
+        QCOMPARE(w->repaints(), points + 1);
     }
 }
 
 void ViewControlsTest::keysNeedTheFocusAClickGives()
 {
-    CountingWindow w;
-    QVERIFY(w.exposed());
-    GLWidget *view = w.view();
-    w.child<QCheckBox>("Draw")->setChecked(true);
-    w.child<QDoubleSpinBox>("Ix")->setFocus();
-    QVERIFY(w.window.focusWidget() != view);
-    const int before = w.repaints();
+    w->child<QCheckBox>("Draw")->setChecked(true);
+    w->child<QDoubleSpinBox>("Ix")->setFocus();
+    QVERIFY(w->window.focusWidget() != view);
+    const int before = w->repaints();
 
     // Keys typed into the window go to whichever widget has the focus.
-    QTest::keyClick(w.window.windowHandle(), Qt::Key_X);
+    QTest::keyClick(w->window.windowHandle(), Qt::Key_X);
     QCOMPARE(view->viewMatrix, vorlix::identityMatrix());
-    QCOMPARE(w.repaints(), before);
+    QCOMPARE(w->repaints(), before);
 
     const QPoint at(view->width() / 3, view->height() / 4);
     clickThroughWindow(view, at);
-    QCOMPARE(w.window.focusWidget(), view);
+    QCOMPARE(w->window.focusWidget(), view);
     QCOMPARE(QPoint(view->lastMouseX, view->lastMouseY), at);
-    QCOMPARE(w.repaints(), before);
+    QCOMPARE(w->repaints(), before);
 
-    QTest::keyClick(w.window.windowHandle(), Qt::Key_X);
+    QTest::keyClick(w->window.windowHandle(), Qt::Key_X);
     COMPARE_MATRIX(view->viewMatrix, turnAbout(0, 2));
-    QCOMPARE(w.repaints(), before + 1);
+    QCOMPARE(w->repaints(), before + 1);
 }
 
 QTEST_MAIN(ViewControlsTest)
