@@ -36,14 +36,16 @@ void appendLevel(std::vector<PolhodeCurve> &family, const Axis &around, const Ax
     const double restMiddle = (middle.moment - level) / (middle.moment - ia);
     const double restOther = (other.moment - level) / (other.moment - ia);
     // Near the separatrix the curve turns sharply as it passes the intermediate axis, within
-    // about r = √(restMiddle/restOther) of θ = 0 and π. θ = φ − (1 − r)/2·sin 2φ, even in
-    // φ, puts the points r times closer there and at most twice as far apart elsewhere.
-    const double r = std::min(1.0, std::sqrt(restMiddle / restOther));
+    // about √(restMiddle/restOther) of θ = 0 and π. θ = φ − (1 − s)/2·sin 2φ puts the points
+    // s times closer there and up to 2 − s times farther apart elsewhere; s, the eighth root
+    // of the ratio, kept 96 points within 6e-4 of the curve for every body tried, better
+    // than an even θ or the full square root.
+    const double squeeze = std::pow(restMiddle / restOther, 0.125);
     PolhodeCurve plus, minus;
     plus.level = minus.level = level;
     for (int i = 0; i < count; ++i) {
         const double phi = 2 * M_PI * i / count;
-        const double theta = phi - 0.5 * (1 - r) * std::sin(2 * phi);
+        const double theta = phi - 0.5 * (1 - squeeze) * std::sin(2 * phi);
         const double cs = std::cos(theta), sn = std::sin(theta);
         const double xa = std::sqrt(c / ia * (restMiddle * cs * cs + restOther * sn * sn));
         const Vector3 across
