@@ -43,6 +43,8 @@ void appendLevel(std::vector<PolhodeCurve> &family, const Axis &around, const Ax
     const double squeeze = std::pow(restMiddle / restOther, 0.125);
     PolhodeCurve plus, minus;
     plus.level = minus.level = level;
+    plus.points.reserve(count);
+    minus.points.reserve(count);
     for (int i = 0; i < count; ++i) {
         const double phi = 2 * M_PI * i / count;
         const double theta = phi - 0.5 * (1 - squeeze) * std::sin(2 * phi);
@@ -73,6 +75,7 @@ void appendSeparatrix(std::vector<PolhodeCurve> &family, const Axis &least, cons
         PolhodeCurve curve;
         curve.level = middle.moment;
         curve.separatrix = true;
+        curve.points.reserve(count);
         for (int i = 0; i < count; ++i) {
             const double theta = 2 * M_PI * i / count;
             curve.points.push_back(std::cos(theta) * alongMiddle * middle.direction
