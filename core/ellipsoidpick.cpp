@@ -48,8 +48,9 @@ std::optional<Vector3> pickEllipsoidPoint(int w, int h, const QPointF &click, co
     // The line of sight x = start + s·ahead, where s is the eye z.
     const Vector3 start = toBody(deviceFromWidget(w, h, click) - Vector3 { m[12], m[13], m[14] });
     const Vector3 ahead = toBody({ 0, 0, 1 });
-    // a·s² + 2b·s + k = 0, the nearer root first: the product of the roots is k/a, so the
-    // one that does not add opposite signs gives the other without cancellation.
+    // a·s² + 2b·s + k = 0; the nearer point has the smaller s. The root q/a adds terms of
+    // one sign, and the other follows from the product of the roots, k/a, without the
+    // cancellation of the textbook formula.
     const double level = ellipsoidRadius * ellipsoidRadius * least;
     const double a = quadratic(moments, ahead, ahead), b = quadratic(moments, start, ahead);
     const double k = quadratic(moments, start, start) - level;
@@ -58,9 +59,7 @@ std::optional<Vector3> pickEllipsoidPoint(int w, int h, const QPointF &click, co
         return std::nullopt;
     const double q = -(b + std::copysign(std::sqrt(discriminant), b));
     const double s = q == 0 ? 0 : std::min(q / a, k / q);
-    const Vector3 x = start + s * ahead;
-    // Onto the surface to rounding: the root is least accurate where the line grazes it.
-    return std::sqrt(level / quadratic(moments, x, x)) * x;
+    return start + s * ahead;
 }
 
 QPointF widgetPosition(
