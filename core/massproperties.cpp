@@ -118,6 +118,16 @@ MassProperties fromIntegrals(
     return result;
 }
 
+/// Whether the tensor can belong to matter of nowhere negative density: its largest
+/// principal moment is at most the sum of the other two, up to rounding (along that axis,
+/// I₁ + I₂ − I₃ = 2·∫z² dm about the centre of mass, never negative).
+bool hasNoNegativeDensity(const std::array<double, 9> &inertia)
+{
+    const Eigen::Matrix3d tensor = Eigen::Map<const Eigen::Matrix3d>(inertia.data());
+    const Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d> solver(tensor, Eigen::EigenvaluesOnly);
+    return solver.eigenvalues()[2] <= 0.5 * tensor.trace() * (1 + 1e-9);
+}
+
 Matrix4 toMatrix4(const Eigen::Matrix3d &r)
 {
     Matrix4 m = identityMatrix();
@@ -217,7 +227,10 @@ MassProperties massProperties(const std::vector<float> &vertices, const std::vec
             for (double &s : solid.second)
                 s = -s;
         }
-        return fromIntegrals(MassModel::Solid, solid, reference, size);
+        // A surface that passes through itself counts some space with negative density.
+        const MassProperties body = fromIntegrals(MassModel::Solid, solid, reference, size);
+        if (hasNoNegativeDensity(body.inertia))
+            return body;
     }
     if (!(shell.mass > 1e-12 * size * size))
         return {};

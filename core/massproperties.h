@@ -40,8 +40,10 @@ struct MassProperties {
 /// The mesh is a Solid when it is closed and consistently oriented (every edge shared by
 /// exactly two triangles that run along it in opposite directions) and encloses a volume;
 /// faces that turn inwards give a negative volume and are flipped. Anything else — an
-/// open surface, a closed one with mixed orientation, or a flat one — is a Shell, whose
-/// result does not depend on the faces' orientation.
+/// open surface, a closed one with mixed orientation, a flat one, or one that passes
+/// through itself so that its signed volumes weigh some space negatively (its largest
+/// moment would exceed the sum of the other two) — is a Shell, whose result does not
+/// depend on the faces' orientation.
 MassProperties massProperties(
     const std::vector<float> &vertices, const std::vector<int> &triangles);
 

@@ -92,6 +92,17 @@ void TestMassProperties::bodies_data()
     QTest::newRow("inward-facing cube, turned")
         << box({ 2, 2, 2 }, turn, {}, true) << MassModel::Solid << 8.0 << Vector3 {}
         << 16.0 / 3 * Vector3 { 1, 1, 1 } << 0.0;
+    // Closed and oriented, but the signed volumes weigh the inward cube negatively: taken
+    // as surfaces instead, each of I = 5/18·m·s² about its centre, of areas 6 and 1.5.
+    ObjMesh pair = box({ 1, 1, 1 });
+    const ObjMesh inward = box({ 0.5, 0.5, 0.5 }, identityMatrix(), { 2.5, 0, 0 }, true);
+    pair.vertices.insert(pair.vertices.end(), inward.vertices.begin(), inward.vertices.end());
+    for (int index : inward.faces)
+        pair.faces.push_back(index + 8);
+    const double own = 5.0 / 18 * (6 + 1.5 * 0.25), across = own + 6 * 0.25 + 1.5 * 2 * 2;
+    QTest::newRow("cube beside an inward cube")
+        << pair << MassModel::Shell << 7.5 << Vector3 { 0.5, 0, 0 }
+        << Vector3 { own, across, across } << 0.0;
 }
 
 void TestMassProperties::bodies()
