@@ -15,7 +15,9 @@ namespace vorlix {
 /// Which body a triangle mesh stands for. Only ratios of moments matter to the simulation,
 /// so the density is 1 and the mass is the volume or the area.
 enum class MassModel {
-    Empty, ///< no triangle, or zero volume and zero area: there is no body to weigh
+    /// No triangle, zero volume and zero area, or a needle so thin that its moment about
+    /// its length is lost in rounding: there is no body to weigh
+    Empty,
     Solid, ///< the closed surface bounds a filled body of uniform density
     Shell, ///< the triangles are a thin sheet of uniform area density
 };

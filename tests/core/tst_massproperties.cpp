@@ -60,6 +60,8 @@ class TestMassProperties : public QObject {
 private slots:
     void bodies_data();
     void bodies();
+    void noBody_data();
+    void noBody();
     void publishedTetrahedron();
     void slabRatios();
     void sphereConverges();
@@ -134,6 +136,27 @@ void TestMassProperties::bodies()
     }
     const PrincipalFrame drawn = principalFrame(massProperties(mesh));
     QVERIFY(!needsPrincipalFrame(drawn) && norm(drawn.moments - moments) < tolerance);
+}
+
+void TestMassProperties::noBody_data()
+{
+    QTest::addColumn<ObjMesh>("mesh");
+    // About 3e-8 of its length wide: its moment about its length is below rounding.
+    ObjMesh needle;
+    needle.vertices = { 0, 0, 0, 1, 1, 1, 0.5f, 0.5f, 0.50000006f };
+    needle.faces = { 0, 1, 2 };
+    QTest::newRow("needle") << needle;
+    ObjMesh cube = box({ 1, 1, 1 });
+    cube.vertices[0] = NAN;
+    QTest::newRow("a corner not a number") << cube;
+    cube.vertices[0] = -INFINITY;
+    QTest::newRow("an infinite corner") << cube;
+}
+
+void TestMassProperties::noBody()
+{
+    QFETCH(ObjMesh, mesh);
+    QVERIFY(massProperties(mesh).isEmpty());
 }
 
 void TestMassProperties::publishedTetrahedron()
