@@ -118,6 +118,22 @@ MassProperties fromIntegrals(
     return result;
 }
 
+/// The principal moments, ascending.
+Eigen::Vector3d principalMoments(const std::array<double, 9> &inertia)
+{
+    const Eigen::Matrix3d tensor = Eigen::Map<const Eigen::Matrix3d>(inertia.data());
+    return Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d>(tensor, Eigen::EigenvaluesOnly)
+        .eigenvalues();
+}
+
+/// The body, unless its smallest moment is lost in rounding, which happens to a needle
+/// (width below about 1e-6 of its length): the moments are only ever used divided by it.
+MassProperties unlessNeedle(const MassProperties &body)
+{
+    const Eigen::Vector3d moments = principalMoments(body.inertia);
+    return moments[0] > 1e-12 * moments[2] ? body : MassProperties {};
+}
+
 Matrix4 toMatrix4(const Eigen::Matrix3d &r)
 {
     Matrix4 m = identityMatrix();
@@ -217,11 +233,17 @@ MassProperties massProperties(const std::vector<float> &vertices, const std::vec
             for (double &s : solid.second)
                 s = -s;
         }
-        return fromIntegrals(MassModel::Solid, solid, reference, size);
+        // A surface that passes through itself counts some space with negative density,
+        // which shows as a largest moment above the sum of the other two (along its axis,
+        // I₁ + I₂ − I₃ = 2·∫z² dm about the centre of mass, never negative for real matter).
+        const MassProperties body = fromIntegrals(MassModel::Solid, solid, reference, size);
+        const Eigen::Vector3d moments = principalMoments(body.inertia);
+        if (moments[2] <= (moments[0] + moments[1]) * (1 + 1e-9))
+            return unlessNeedle(body);
     }
     if (!(shell.mass > 1e-12 * size * size))
         return {};
-    return fromIntegrals(MassModel::Shell, shell, reference, size);
+    return unlessNeedle(fromIntegrals(MassModel::Shell, shell, reference, size));
 }
 
 PrincipalFrame principalFrame(const MassProperties &properties)

@@ -15,7 +15,9 @@ namespace vorlix {
 /// Which body a triangle mesh stands for. Only ratios of moments matter to the simulation,
 /// so the density is 1 and the mass is the volume or the area.
 enum class MassModel {
-    Empty, ///< no triangle, or zero volume and zero area: there is no body to weigh
+    /// No triangle, zero volume and zero area, or a needle so thin that its moment about
+    /// its length is lost in rounding: there is no body to weigh
+    Empty,
     Solid, ///< the closed surface bounds a filled body of uniform density
     Shell, ///< the triangles are a thin sheet of uniform area density
 };
@@ -40,8 +42,10 @@ struct MassProperties {
 /// The mesh is a Solid when it is closed and consistently oriented (every edge shared by
 /// exactly two triangles that run along it in opposite directions) and encloses a volume;
 /// faces that turn inwards give a negative volume and are flipped. Anything else — an
-/// open surface, a closed one with mixed orientation, or a flat one — is a Shell, whose
-/// result does not depend on the faces' orientation.
+/// open surface, a closed one with mixed orientation, a flat one, or one that passes
+/// through itself so that its signed volumes weigh some space negatively (its largest
+/// moment would exceed the sum of the other two) — is a Shell, whose result does not
+/// depend on the faces' orientation.
 MassProperties massProperties(
     const std::vector<float> &vertices, const std::vector<int> &triangles);
 

@@ -261,6 +261,25 @@ bool isPlainTriangle(const char *p, const char *end)
     return words <= 3;
 }
 
+// Three whole "%i" numbers (no minus sign) followed by a word that is no vertex, such as a
+// comment: the standard reader would take the same three vertices but read them in decimal,
+// so "f 010 011 012 # c" would not name what the program has always read.
+bool isPlainTriangleBeforeText(const char *p, const char *end)
+{
+    for (int k = 0; k < 3; ++k) {
+        const char *word = skipSpace(p, end);
+        p = word;
+        while (p < end && !isScanfSpace(*p))
+            ++p;
+        long long ignored = 0;
+        const char *q = word;
+        if (q == p || *q == '-' || !readInteger(q, p, ignored) || q != p)
+            return false;
+    }
+    long long ignored = 0;
+    return !readVertexReference(p, end, ignored);
+}
+
 // "vn", "vt" and "vp" lines: normals, texture and parameter-space coordinates.
 bool isVertexAttribute(const char *begin, const char *end)
 {
@@ -311,7 +330,7 @@ ObjMesh readObj(const char *data, std::size_t size, char decimalSeparator)
             }
             appendVertex(numbers, end, mesh.vertices);
         } else if (*begin == 'f') {
-            if (isPlainTriangle(begin + 1, end))
+            if (isPlainTriangle(begin + 1, end) || isPlainTriangleBeforeText(begin + 1, end))
                 appendFaceIfValid(begin + 1, end, mesh.vertexCount, mesh.faces);
             else
                 appendPolygonIfValid(begin + 1, end, int(mesh.vertices.size() / 3),

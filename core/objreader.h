@@ -33,8 +33,9 @@ struct ObjMesh {
 /// Lines that begin with "vn", "vt" or "vp" (normals, texture or parameter coordinates)
 /// are no positions and take no vertex number.
 ///
-/// A face line of at most three plain numbers is read as the program always read it, so
-/// that meshes written for it draw exactly as before: as scanf("%i %i %i") would, 1-based
+/// A face line of at most three plain numbers, or of three whole "%i" numbers followed by
+/// text that is no vertex (a comment), is read as the program always read it, so that
+/// meshes written for it draw exactly as before: as scanf("%i %i %i") would, 1-based
 /// vertex numbers, also in hexadecimal (0x1f) and leading-zero octal (017) form; a number
 /// that does not parse reads as 0, and so do the later ones of its line.
 ///

@@ -82,17 +82,22 @@ const Stepper &explicitEuler()
     return euler;
 }
 
-void integrateFrame(RigidBodyState &state, double timePerFrame, int subSteps)
+bool isFiniteState(const RigidBodyState &state)
 {
-    integrateFrame(state, timePerFrame, subSteps, explicitEuler());
+    return isFinite(state.omega) && isFinite(state.lastIncrement) && isFinite(state.orientation);
 }
 
-void integrateFrame(
+bool integrateFrame(RigidBodyState &state, double timePerFrame, int subSteps)
+{
+    return integrateFrame(state, timePerFrame, subSteps, explicitEuler());
+}
+
+bool integrateFrame(
     RigidBodyState &state, double timePerFrame, int subSteps, const Stepper &stepper)
 {
-    if (subSteps <= 0)
-        return;
-    stepper.steps(state, timePerFrame / subSteps, subSteps);
+    if (subSteps > 0)
+        stepper.steps(state, timePerFrame / subSteps, subSteps);
+    return isFiniteState(state);
 }
 
 } // namespace vorlix

@@ -34,12 +34,16 @@ struct RigidBodyState {
     Matrix4 orientation = identityMatrix();
 };
 
+/// Whether ω, the last increment and the orientation are all finite: a state that is not
+/// has diverged and must be neither drawn nor continued from.
+bool isFiniteState(const RigidBodyState &state);
+
 class Stepper;
 
 /// One frame: `subSteps` steps of h = timePerFrame / subSteps by `stepper` (explicit Euler
-/// unless another is given). No steps when subSteps ≤ 0.
-void integrateFrame(RigidBodyState &state, double timePerFrame, int subSteps);
-void integrateFrame(
+/// unless another is given). No steps when subSteps ≤ 0. Returns isFiniteState(state).
+bool integrateFrame(RigidBodyState &state, double timePerFrame, int subSteps);
+bool integrateFrame(
     RigidBodyState &state, double timePerFrame, int subSteps, const Stepper &stepper);
 
 } // namespace vorlix

@@ -60,6 +60,8 @@ class TestMassProperties : public QObject {
 private slots:
     void bodies_data();
     void bodies();
+    void noBody_data();
+    void noBody();
     void publishedTetrahedron();
     void slabRatios();
     void sphereConverges();
@@ -92,6 +94,17 @@ void TestMassProperties::bodies_data()
     QTest::newRow("inward-facing cube, turned")
         << box({ 2, 2, 2 }, turn, {}, true) << MassModel::Solid << 8.0 << Vector3 {}
         << 16.0 / 3 * Vector3 { 1, 1, 1 } << 0.0;
+    // Closed and oriented, but the signed volumes weigh the inward cube negatively: taken
+    // as surfaces instead, each of I = 5/18·m·s² about its centre, of areas 6 and 1.5.
+    ObjMesh pair = box({ 1, 1, 1 });
+    const ObjMesh inward = box({ 0.5, 0.5, 0.5 }, identityMatrix(), { 2.5, 0, 0 }, true);
+    pair.vertices.insert(pair.vertices.end(), inward.vertices.begin(), inward.vertices.end());
+    for (int index : inward.faces)
+        pair.faces.push_back(index + 8);
+    const double own = 5.0 / 18 * (6 + 1.5 * 0.25), across = own + 6 * 0.25 + 1.5 * 2 * 2;
+    QTest::newRow("cube beside an inward cube")
+        << pair << MassModel::Shell << 7.5 << Vector3 { 0.5, 0, 0 }
+        << Vector3 { own, across, across } << 0.0;
 }
 
 void TestMassProperties::bodies()
@@ -123,6 +136,27 @@ void TestMassProperties::bodies()
     }
     const PrincipalFrame drawn = principalFrame(massProperties(mesh));
     QVERIFY(!needsPrincipalFrame(drawn) && norm(drawn.moments - moments) < tolerance);
+}
+
+void TestMassProperties::noBody_data()
+{
+    QTest::addColumn<ObjMesh>("mesh");
+    // About 3e-8 of its length wide: its moment about its length is below rounding.
+    ObjMesh needle;
+    needle.vertices = { 0, 0, 0, 1, 1, 1, 0.5f, 0.5f, 0.50000006f };
+    needle.faces = { 0, 1, 2 };
+    QTest::newRow("needle") << needle;
+    ObjMesh cube = box({ 1, 1, 1 });
+    cube.vertices[0] = NAN;
+    QTest::newRow("a corner not a number") << cube;
+    cube.vertices[0] = -INFINITY;
+    QTest::newRow("an infinite corner") << cube;
+}
+
+void TestMassProperties::noBody()
+{
+    QFETCH(ObjMesh, mesh);
+    QVERIFY(massProperties(mesh).isEmpty());
 }
 
 void TestMassProperties::publishedTetrahedron()

@@ -210,6 +210,12 @@ void TestObjReader::faceLines_data()
         << QByteArray("f 1 2 3 4\n") << 1 << Ints { 0, 1, 2, 0, 2, 3 };
     QTest::newRow("octal") << QByteArray("f 010 011 012\n") << 1 << Ints { 7, 8, 9 };
     QTest::newRow("hexadecimal") << QByteArray("f 0xa 0XB 0x1\n") << 1 << Ints { 9, 10, 0 };
+    QTest::newRow("octal before a comment")
+        << QByteArray("f 010 011 012 # c\n") << 1 << Ints { 7, 8, 9 };
+    QTest::newRow("hexadecimal before a comment")
+        << QByteArray("f 0x1 0x2 0x3 # c\n") << 1 << Ints { 0, 1, 2 };
+    QTest::newRow("four numbers before a comment fan in decimal")
+        << QByteArray("f 010 2 3 4 # c\n") << 1 << Ints { 9, 1, 2, 9, 2, 3 };
     QTest::newRow("octal stops at 8") << QByteArray("f 08 1 2\n") << 1 << Ints {};
     QTest::newRow("last vertex") << QByteArray("f 12 11 10\n") << 1 << Ints { 11, 10, 9 };
     QTest::newRow("beyond the last vertex") << QByteArray("f 1 2 13\n") << 1 << Ints {};
