@@ -44,6 +44,12 @@ Preset preset(const QString &name, double ix, double iy, double iz, double wx, d
     return p;
 }
 
+Preset withBody(Preset p, const QString &bodyFile)
+{
+    p.bodyFile = bodyFile;
+    return p;
+}
+
 // A preset holding only what its section did not set: the panel's start values.
 Preset untouched(const QString &name, int iterPerFrame)
 {
@@ -67,6 +73,7 @@ void comparePresets(const QVector<Preset> &actual, const QVector<Preset> &expect
         QCOMPARE(a.omegaZ, e.omegaZ);
         QCOMPARE(a.speed, e.speed);
         QCOMPARE(a.iterPerFrame, e.iterPerFrame);
+        QCOMPARE(a.bodyFile, e.bodyFile);
     }
 }
 
@@ -233,6 +240,12 @@ void TestSettingsFile::presets_data()
     QTest::newRow("display keys store nothing in a preset")
         << "[p]\nColor=ff0000\nLineWidth=3\niterPerFrame=1\n"
         << QVector<Preset> { untouched("p", 1) };
+    QTest::newRow("Body names the mesh; the last one counts")
+        << "[a]\nBody=x.obj\nBody=tee.obj\niterPerFrame=1\n[b]\nBody=\niterPerFrame=1\n"
+        << QVector<Preset> { withBody(untouched("a", 1), "tee.obj"), untouched("b", 1) };
+    QTest::newRow("Body runs to the line's end, comment excluded")
+        << "[p]\nBody= /a=b/c d.obj # mine\niterPerFrame=1\n"
+        << QVector<Preset> { withBody(untouched("p", 1), "/a=b/c d.obj") };
     QTest::newRow("empty file") << "" << QVector<Preset> {};
 }
 
@@ -274,6 +287,14 @@ void TestSettingsFile::writtenFile_data()
     SettingsFile deleted;
     deleted.colourText = "000000";
     deleted.presets = { untouched("b", 1), untouched("", 2), untouched("a", 3), untouched("", 4) };
+    SettingsFile body;
+    body.presets = { withBody(untouched("t", 5), "tee.obj") };
+    QTest::newRow("Body after the preset's numbers")
+        << body
+        << "Color=\nLineWidth=1\n\n"
+           "[t]\nIx=1\nIy=1\nIz=1\nWx=0.0025\nWy=0.5\nWz=0.0025\nSpeed=1\niterPerFrame=5\n"
+           "Body=tee.obj\n\n";
+
     QTest::newRow("empty names dropped, order kept")
         << deleted
         << "Color=000000\nLineWidth=1\n\n"
@@ -333,6 +354,8 @@ void TestSettingsFile::roundTrip()
         const QString name = i % 7 == 0 ? QString("[%1] spin").arg(i) : QString("preset %1").arg(i);
         store.presets.append(preset(
             name, next(), next(), next(), next(), next(), next(), next(), int(seed % 1000000) + 1));
+        if (i % 3 == 0)
+            store.presets.last().bodyFile = QString("bodies/%1=b.obj").arg(i);
     }
     store.colourSeen = true;
     store.lineWidthSeen = true;
