@@ -2,6 +2,7 @@
 // Any bytes as a settings file: the reader must not crash or hang, and the store it
 // returns must keep the rules the program relies on.
 #include "settingsfile.h"
+#include "settingsimport.h"
 
 #include <QByteArray>
 #include <QTextStream>
@@ -19,5 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     if (!settings.lineWidthSeen && settings.lineWidth != 1)
         std::abort();
+    // A file the import check lets through never brings a moment that is not positive.
+    if (vorlix::settingsImportProblem(bytes) == vorlix::SettingsImportProblem::None) {
+        for (const vorlix::Preset &p : settings.presets)
+            if (!(p.inertiaX > 0 && p.inertiaY > 0 && p.inertiaZ > 0))
+                std::abort();
+    }
     return 0;
 }

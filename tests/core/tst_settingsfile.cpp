@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
+#include "settingsimport.h"
 
 #include <QTextStream>
 #include <QtTest>
@@ -7,9 +8,11 @@
 
 using vorlix::Preset;
 using vorlix::SettingsFile;
+using vorlix::SettingsImportProblem;
 
 Q_DECLARE_METATYPE(Preset)
 Q_DECLARE_METATYPE(SettingsFile)
+Q_DECLARE_METATYPE(SettingsImportProblem)
 
 namespace {
 
@@ -110,6 +113,8 @@ private slots:
     void numberFormat_data();
     void numberFormat();
     void roundTrip();
+    void importProblem_data();
+    void importProblem();
 };
 
 void TestSettingsFile::displaySettings_data()
@@ -361,6 +366,39 @@ void TestSettingsFile::roundTrip()
     store.lineWidthSeen = true;
 
     compareSettings(parse(written(store)), store);
+}
+
+void TestSettingsFile::importProblem_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<SettingsImportProblem>("expected");
+    const auto none = SettingsImportProblem::None;
+    const auto notSettings = SettingsImportProblem::NotSettingsFile;
+    const auto moment = SettingsImportProblem::MomentNotPositive;
+
+    QFile shipped(QFINDTESTDATA("../../data/default.ini"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QTest::newRow("the shipped presets") << shipped.readAll() << none;
+    QTest::newRow("BOM, CRLF, every UTF-8 length")
+        << QByteArray("\xEF\xBB\xBF[\xC3\xA4 \xE2\x80\x93 \xF0\x9F\x98\x80]\r\nIx=2\r\n") << none;
+    QTest::newRow("NUL byte") << QByteArray("[a]\0\nIx=2\n", 11) << notSettings;
+    QTest::newRow("Latin-1") << QByteArray("[K\xF6rper]\n") << notSettings;
+    QTest::newRow("overlong slash") << QByteArray("[\xC0\xAF]\n") << notSettings;
+    QTest::newRow("surrogate") << QByteArray("[\xED\xA0\x80]\n") << notSettings;
+    QTest::newRow("past U+10FFFF") << QByteArray("[\xF4\x90\x80\x80]\n") << notSettings;
+    QTest::newRow("cut short at the end") << QByteArray("[a]\n#\xE2\x82") << notSettings;
+    QTest::newRow("header without ]") << QByteArray("[broken\nIx=2\n") << notSettings;
+    QTest::newRow("mesh lines") << QByteArray("v 0 0 1\nf 1 2 3\n") << notSettings;
+    QTest::newRow("moment no number") << QByteArray("[a]\nIx=abc\n") << moment;
+    QTest::newRow("moment zero, second preset") << QByteArray("[a]\n[b]\nI2=0\n") << moment;
+    QTest::newRow("moment negative") << QByteArray("[a]\nIz=-1e-9\n") << moment;
+}
+
+void TestSettingsFile::importProblem()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(SettingsImportProblem, expected);
+    QCOMPARE(vorlix::settingsImportProblem(bytes), expected);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)
