@@ -1,28 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accuratestepper.h"
+#include "divergence.h"
 #include "invariants.h"
 #include "physicsreadout.h"
 
 #include <QtTest>
 
+using vorlix::DivergenceCause;
 using vorlix::Vector3;
 
 Q_DECLARE_METATYPE(Vector3)
+Q_DECLARE_METATYPE(DivergenceCause)
 
-namespace {
-
-// The body's ω after `frames` frames of `timePerFrame`, started from ω0.
-Vector3 evolved(const Vector3 &moments, const Vector3 &omega0, double timePerFrame, int frames)
+static Vector3 evolved(const Vector3 &moments, const Vector3 &omega, double timePerFrame)
 {
-    vorlix::RigidBodyState state;
-    state.moments = moments;
-    state.omega = omega0;
-    for (int i = 0; i < frames; ++i)
+    vorlix::RigidBodyState state { moments, {}, omega, {}, vorlix::identityMatrix() };
+    for (int i = 0; i < 150; ++i)
         vorlix::integrateFrame(state, timePerFrame, 20, vorlix::accurate());
     return state.omega;
 }
-
-} // namespace
 
 class TestPhysicsReadout : public QObject {
     Q_OBJECT
@@ -30,63 +26,90 @@ class TestPhysicsReadout : public QObject {
 private slots:
     void panelUnits_data();
     void panelUnits();
-    void impossibleMoments_data();
-    void impossibleMoments();
+    void divergence_data();
+    void divergence();
+    void invalidMoment_data();
+    void invalidMoment();
 };
 
 void TestPhysicsReadout::panelUnits_data()
 {
     QTest::addColumn<double>("speed");
-    QTest::newRow("faster") << 2.5;
-    QTest::newRow("backwards, slower") << -0.5;
-    QTest::newRow("stopped") << 0.0;
+    QTest::addColumn<Vector3>("moments");
+    QTest::addColumn<bool>("impossible");
+    // 1.234564 + 0.7654324 = 1.9999964: a flat body, each moment rounded to six digits.
+    QTest::newRow("faster, solid") << 2.5 << Vector3 { 1, 2, 3 } << false;
+    QTest::newRow("backwards, flat") << -0.5 << Vector3 { 1.23456, 2, 0.765432 } << false;
+    QTest::newRow("stopped, Ix 1e-4 past Iy + Iz") << 0.0 << Vector3 { 2.0002, 1, 1 } << true;
 }
 
-// Running the panel's motion at Speed s for t seconds must land where the panel's own
-// motion is at τ = s·t, integrated independently at Speed 1 (backwards when s < 0).
+// 1.5 s at Speed s must read as the panel's motion at τ = 1.5·s (backwards when s < 0).
 void TestPhysicsReadout::panelUnits()
 {
     QFETCH(double, speed);
-    const Vector3 moments { 1, 2, 3 }, panelOmega { 0.3, 1, 0.2 };
-    const double frame = 0.01;
-    const int frames = 150;
-    const Vector3 simulated = evolved(moments, speed * panelOmega, frame, frames);
-    const vorlix::PhysicsReadout r = vorlix::physicsReadout(moments, simulated, frames * frame,
-        vorlix::kineticEnergy(moments, panelOmega),
-        vorlix::angularMomentumMagnitude(moments, panelOmega), frame, 20, speed);
-
-    QCOMPARE(r.available, speed != 0);
-    QCOMPARE(r.subStep, std::fabs(speed) * frame / 20);
-    const auto samples = vorlix::inPanelUnits({ { frames * frame, simulated } }, speed);
-    if (speed == 0) {
-        QVERIFY(samples.empty());
-        return;
-    }
-    const Vector3 expected = evolved(moments, panelOmega, speed * frame, frames);
-    QCOMPARE(r.time, speed * frames * frame);
-    QCOMPARE(samples.at(0).time, r.time);
-    QVERIFY(norm(samples.at(0).omega - expected) < 1e-9);
-    QVERIFY(std::fabs(r.energyDrift) < 1e-9 && std::fabs(r.momentumDrift) < 1e-12);
-    QVERIFY(std::fabs(r.energy - vorlix::kineticEnergy(moments, expected)) < 1e-9);
-}
-
-void TestPhysicsReadout::impossibleMoments_data()
-{
-    QTest::addColumn<Vector3>("moments");
-    QTest::addColumn<bool>("impossible");
-    QTest::newRow("solid") << Vector3 { 1, 2, 3 } << false;
-    // 1.234564 + 0.7654324 = 1.9999964, each rounded to six digits.
-    QTest::newRow("flat, rounded") << Vector3 { 1.23456, 2, 0.765432 } << false;
-    QTest::newRow("thin rod") << Vector3 { 0, 1, 1 } << false;
-    QTest::newRow("Ix 1e-4 past Iy + Iz") << Vector3 { 2.0002, 1, 1 } << true;
-}
-
-void TestPhysicsReadout::impossibleMoments()
-{
     QFETCH(Vector3, moments);
     QFETCH(bool, impossible);
-    QCOMPARE(vorlix::physicsReadout(moments, { 1, 1, 1 }, 0, 1, 1, 0.01, 1, 1).impossibleMoments,
-        impossible);
+    const Vector3 w { 0.3, 1, 0.2 }, simulated = evolved(moments, speed * w, 0.01);
+    const vorlix::PhysicsReadout r
+        = vorlix::physicsReadout(moments, simulated, 1.5, vorlix::kineticEnergy(moments, w),
+            vorlix::angularMomentumMagnitude(moments, w), 0.01, 20, speed);
+    QCOMPARE(r.impossibleMoments, impossible);
+    QCOMPARE(r.available, speed != 0);
+    QCOMPARE(r.subStep, std::fabs(speed) * 0.01 / 20);
+    const auto samples = vorlix::inPanelUnits({ { 1.5, simulated } }, speed);
+    QCOMPARE(samples.empty(), speed == 0);
+    if (speed == 0)
+        return;
+    QCOMPARE(r.time, 1.5 * speed);
+    QCOMPARE(samples[0].time, r.time);
+    QVERIFY(norm(samples[0].omega - evolved(moments, w, speed * 0.01)) < 1e-9);
+    QVERIFY(std::fabs(r.energyDrift) < 1e-9 && std::fabs(r.momentumDrift) < 1e-12);
+}
+
+// A rod along X (moments 1, 50, 50) set spinning about X at 1 rad/s on the panel: T₀ = ½ and
+// |L|₀ = 1, so |L| can pass ten times its start while T stays below.
+void TestPhysicsReadout::divergence_data()
+{
+    QTest::addColumn<Vector3>("omega");
+    QTest::addColumn<double>("speed");
+    QTest::addColumn<DivergenceCause>("expected");
+    QTest::newRow("Speed 5") << Vector3 { 5, 0, 0 } << 5.0 << DivergenceCause::None;
+    QTest::newRow("T 9-fold") << Vector3 { 3, 0, 0 } << 1.0 << DivergenceCause::None;
+    QTest::newRow("T 11-fold") << Vector3 { 3.32, 0, 0 } << 1.0 << DivergenceCause::EnergyGrew;
+    QTest::newRow("|L| 20-fold, T 8-fold")
+        << Vector3 { 0, 0.4, 0 } << 1.0 << DivergenceCause::MomentumGrew;
+    QTest::newRow("ω no number") << Vector3 { std::nan(""), 0, 0 } << 1.0
+                                 << DivergenceCause::NotFinite;
+}
+
+void TestPhysicsReadout::divergence()
+{
+    QFETCH(Vector3, omega);
+    QFETCH(double, speed);
+    QFETCH(DivergenceCause, expected);
+    vorlix::Matrix4 o = vorlix::identityMatrix();
+    QCOMPARE(vorlix::divergenceCause({ 1, 50, 50 }, omega, o, 0.5, 1, speed), expected);
+    o[5] = HUGE_VAL;
+    QCOMPARE(vorlix::divergenceCause({ 1, 50, 50 }, omega, o, 0.5, 1, speed),
+        DivergenceCause::NotFinite);
+}
+
+void TestPhysicsReadout::invalidMoment_data()
+{
+    QTest::addColumn<Vector3>("moments");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("all positive") << Vector3 { 1, 2, 3 } << "";
+    QTest::newRow("Ix zero") << Vector3 { 0, 2, 3 } << "Ix = 0";
+    QTest::newRow("Iy first of two") << Vector3 { 1, -2, 0 } << "Iy = -2";
+    QTest::newRow("Iz infinite") << Vector3 { 1, 2, HUGE_VAL } << "Iz = inf";
+}
+
+void TestPhysicsReadout::invalidMoment()
+{
+    QFETCH(Vector3, moments);
+    QFETCH(QString, named);
+    const auto m = vorlix::invalidMoment(moments);
+    QCOMPARE(m ? QString("I%1 = %2").arg(QChar(m->axis)).arg(m->value) : QString(), named);
 }
 
 QTEST_APPLESS_MAIN(TestPhysicsReadout)
