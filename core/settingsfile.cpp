@@ -107,6 +107,10 @@ SettingsFile readSettings(QTextStream &in)
 
         if (settings.presets.isEmpty())
             continue;
+        if (key == "Body") {
+            settings.presets.last().bodyFile = line.mid(key.size() + 1).trimmed();
+            continue;
+        }
         if (storeValue(settings.presets.last(), key, value.toDouble()))
             ++iterPerFrameLines;
     }
@@ -135,6 +139,8 @@ void writeSettings(QTextStream &out, const SettingsFile &settings)
         out << "Wz=" << number(preset.omegaZ) << '\n';
         out << "Speed=" << number(preset.speed) << '\n';
         out << "iterPerFrame=" << QString::number(preset.iterPerFrame) << '\n';
+        if (!preset.bodyFile.isEmpty())
+            out << "Body=" << preset.bodyFile << '\n';
         out << '\n';
     }
 }

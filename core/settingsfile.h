@@ -19,6 +19,8 @@ struct Preset {
     double omegaX = 0.0025, omegaY = 0.5, omegaZ = 0.0025; ///< rad/s
     double speed = 1;
     int iterPerFrame = 1000;
+    /// The mesh the preset's moments belong to, as written after "Body="; empty for none.
+    QString bodyFile;
 };
 
 /// The content of a settings file: the view's background colour and trace line width,
@@ -50,13 +52,18 @@ constexpr double radiansPerTurn = 6.283185307;
 /// (truncated toward zero). When fewer iterPerFrame lines were read than there are
 /// presets, every preset gets 1000 iterations per frame.
 ///
+/// Body names the preset's mesh. Its value is the rest of the line after the first "=",
+/// trimmed, since a file name may hold "=" where a number never does; a "#" still starts
+/// a comment, so a name containing "#" cannot be stored.
+///
 /// A line without "=" and a key line before the first "[" belong to no preset and are
 /// ignored.
 SettingsFile readSettings(QTextStream &in);
 
-/// Writes the colour and line-width lines, an empty line, then nine lines and an empty
-/// line per preset with a non-empty name, numbers in 'g' format with six significant
-/// digits and "\n" line ends. colourSeen and lineWidthSeen are not consulted.
+/// Writes the colour and line-width lines, an empty line, then nine lines, a Body line
+/// if the preset names a body, and an empty line per preset with a non-empty name,
+/// numbers in 'g' format with six significant digits and "\n" line ends. colourSeen and
+/// lineWidthSeen are not consulted.
 void writeSettings(QTextStream &out, const SettingsFile &settings);
 
 } // namespace vorlix

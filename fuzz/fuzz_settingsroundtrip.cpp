@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a settings file held, once the program has read it and written it back, the
 // written file must read back to the same store and write to the same text again.
 #include "settingsfile.h"
@@ -36,7 +37,8 @@ bool samePreset(const vorlix::Preset &a, const vorlix::Preset &b)
 {
     return a.name == b.name && same(a.inertiaX, b.inertiaX) && same(a.inertiaY, b.inertiaY)
         && same(a.inertiaZ, b.inertiaZ) && same(a.omegaX, b.omegaX) && same(a.omegaY, b.omegaY)
-        && same(a.omegaZ, b.omegaZ) && same(a.speed, b.speed) && a.iterPerFrame == b.iterPerFrame;
+        && same(a.omegaZ, b.omegaZ) && same(a.speed, b.speed) && a.iterPerFrame == b.iterPerFrame
+        && a.bodyFile == b.bodyFile;
 }
 
 void check(bool condition)

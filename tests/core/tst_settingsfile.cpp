@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
+#include "settingsimport.h"
 
 #include <QTextStream>
 #include <QtTest>
@@ -7,9 +8,11 @@
 
 using vorlix::Preset;
 using vorlix::SettingsFile;
+using vorlix::SettingsImportProblem;
 
 Q_DECLARE_METATYPE(Preset)
 Q_DECLARE_METATYPE(SettingsFile)
+Q_DECLARE_METATYPE(SettingsImportProblem)
 
 namespace {
 
@@ -45,9 +48,11 @@ Preset preset(const QString &name, double ix, double iy, double iz, double wx, d
 }
 
 // A preset holding only what its section did not set: the panel's start values.
-Preset untouched(const QString &name, int iterPerFrame)
+Preset untouched(const QString &name, int iterPerFrame, const QString &bodyFile = {})
 {
-    return preset(name, 1, 1, 1, 0.0025, 0.5, 0.0025, 1, iterPerFrame);
+    Preset p = preset(name, 1, 1, 1, 0.0025, 0.5, 0.0025, 1, iterPerFrame);
+    p.bodyFile = bodyFile;
+    return p;
 }
 
 // Values parsed from text compare exactly; the products with the turns factor are
@@ -67,6 +72,7 @@ void comparePresets(const QVector<Preset> &actual, const QVector<Preset> &expect
         QCOMPARE(a.omegaZ, e.omegaZ);
         QCOMPARE(a.speed, e.speed);
         QCOMPARE(a.iterPerFrame, e.iterPerFrame);
+        QCOMPARE(a.bodyFile, e.bodyFile);
     }
 }
 
@@ -103,6 +109,8 @@ private slots:
     void numberFormat_data();
     void numberFormat();
     void roundTrip();
+    void importProblem_data();
+    void importProblem();
 };
 
 void TestSettingsFile::displaySettings_data()
@@ -233,6 +241,12 @@ void TestSettingsFile::presets_data()
     QTest::newRow("display keys store nothing in a preset")
         << "[p]\nColor=ff0000\nLineWidth=3\niterPerFrame=1\n"
         << QVector<Preset> { untouched("p", 1) };
+    QTest::newRow("Body names the mesh; the last one counts")
+        << "[a]\nBody=x.obj\nBody=tee.obj\niterPerFrame=1\n[b]\nBody=\niterPerFrame=1\n"
+        << QVector<Preset> { untouched("a", 1, "tee.obj"), untouched("b", 1) };
+    QTest::newRow("Body runs to the line's end, comment excluded")
+        << "[p]\nBody= /a=b/c d.obj # mine\niterPerFrame=1\n"
+        << QVector<Preset> { untouched("p", 1, "/a=b/c d.obj") };
     QTest::newRow("empty file") << "" << QVector<Preset> {};
 }
 
@@ -266,10 +280,12 @@ void TestSettingsFile::writtenFile_data()
     one.colourText = "1a2b3c";
     one.lineWidth = 1.5f;
     one.presets = { preset("Top", 1, 2, 3, 0.0025, -0.5, 1e9, 1, 40) };
-    QTest::newRow("one preset") << one
-                                << "Color=1a2b3c\nLineWidth=1.5\n\n"
-                                   "[Top]\nIx=1\nIy=2\nIz=3\nWx=0.0025\nWy=-0.5\nWz=1e+09\n"
-                                   "Speed=1\niterPerFrame=40\n\n";
+    one.presets[0].bodyFile = "tee.obj";
+    QTest::newRow("one preset, its body last")
+        << one
+        << "Color=1a2b3c\nLineWidth=1.5\n\n"
+           "[Top]\nIx=1\nIy=2\nIz=3\nWx=0.0025\nWy=-0.5\nWz=1e+09\n"
+           "Speed=1\niterPerFrame=40\nBody=tee.obj\n\n";
 
     SettingsFile deleted;
     deleted.colourText = "000000";
@@ -333,11 +349,44 @@ void TestSettingsFile::roundTrip()
         const QString name = i % 7 == 0 ? QString("[%1] spin").arg(i) : QString("preset %1").arg(i);
         store.presets.append(preset(
             name, next(), next(), next(), next(), next(), next(), next(), int(seed % 1000000) + 1));
+        if (i % 3 == 0)
+            store.presets.last().bodyFile = QString("bodies/%1=b.obj").arg(i);
     }
     store.colourSeen = true;
     store.lineWidthSeen = true;
 
     compareSettings(parse(written(store)), store);
+}
+
+void TestSettingsFile::importProblem_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<SettingsImportProblem>("expected");
+    const auto none = SettingsImportProblem::None;
+    const auto notSettings = SettingsImportProblem::NotSettingsFile;
+    const auto moment = SettingsImportProblem::MomentNotPositive;
+    QFile shipped(QFINDTESTDATA("../../data/default.ini"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QTest::newRow("the shipped presets") << shipped.readAll() << none;
+    QTest::newRow("BOM, CRLF, every UTF-8 length")
+        << QByteArray("\xEF\xBB\xBF[\xC3\xA4 \xE2\x80\x93 \xF0\x9F\x98\x80]\r\nIx=2\r\n") << none;
+    QTest::newRow("NUL byte") << QByteArray("[a]\0\nIx=2\n", 11) << notSettings;
+    QTest::newRow("Latin-1") << QByteArray("[K\xF6rper]\n") << notSettings;
+    QTest::newRow("overlong slash") << QByteArray("[\xC0\xAF]\n") << notSettings;
+    QTest::newRow("surrogate") << QByteArray("[\xED\xA0\x80]\n") << notSettings;
+    QTest::newRow("past U+10FFFF") << QByteArray("[\xF4\x90\x80\x80]\n") << notSettings;
+    QTest::newRow("cut short at the end") << QByteArray("[a]\n#\xE2\x82") << notSettings;
+    QTest::newRow("header without ]") << QByteArray("[broken\nIx=2\n") << notSettings;
+    QTest::newRow("mesh lines") << QByteArray("v 0 0 1\nf 1 2 3\n") << notSettings;
+    QTest::newRow("moment no number") << QByteArray("[a]\nIx=abc\n") << moment;
+    QTest::newRow("moment negative, second preset") << QByteArray("[a]\n[b]\nI2=-1\n") << moment;
+}
+
+void TestSettingsFile::importProblem()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(SettingsImportProblem, expected);
+    QCOMPARE(vorlix::settingsImportProblem(bytes), expected);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)
