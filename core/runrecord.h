@@ -27,8 +27,9 @@ struct RunSample {
 /// At most `capacity` samples are kept (1,000,000 by default: 104 MB, over an hour at 250
 /// ticks per second). When an append finds the record full, the older half is thinned to
 /// every second sample (the oldest of it kept) and the newer half is kept whole, so the
-/// record then holds ¾ of its capacity: resolution falls with age, evenly within each
-/// thinning, and the newest samples are never dropped. Appending is amortised O(1): a
+/// record then holds ¾ of its capacity: resolution falls with age, halving at each
+/// thinning (where two resolutions meet, one gap may be the sum of a coarse and a fine
+/// one), and the newest samples are never dropped. Appending is amortised O(1): a
 /// thinning moves ¾·capacity samples once per ¼·capacity appends, and no memory is
 /// allocated beyond the vector's growth up to the capacity.
 class RunRecord {
