@@ -57,7 +57,8 @@ void RunCsvWriter::writeRow(double simulatedTime, const Vector3 &omega, const Ma
     const Vector3 w { omega.x / speed, omega.y / speed, omega.z / speed };
     const Vector3 l = worldAngularMomentum(moments, w, o);
     const Quaternion q = quaternionFromRotation(o);
-    for (double value : { speed * simulatedTime, w.x, w.y, w.z, kineticEnergy(moments, w),
+    const double tau = speed * simulatedTime + 0.0; // + 0.0: no "-0" at the start
+    for (double value : { tau, w.x, w.y, w.z, kineticEnergy(moments, w),
              angularMomentumMagnitude(moments, w), l.x, l.y, l.z, q.w, q.x, q.y, q.z })
         field(value);
     chunk.chop(1);

@@ -17,26 +17,35 @@ RunRecord::RunRecord(std::size_t capacity) : limit(std::max<std::size_t>(capacit
 {
 }
 
+void RunRecord::clear()
+{
+    first = 0;
+    count = 0;
+}
+
 void RunRecord::append(double time, const Vector3 &omega, const Matrix4 &orientation)
 {
-    if (samples.size() >= limit)
+    if (count == limit)
         thinOlderHalf();
-    RunSample &s = samples.emplace_back();
+    const std::size_t at = slot(count);
+    RunSample &s = at < ring.size() ? ring[at] : ring.emplace_back();
     s.time = time;
     s.omega = omega;
     for (int c = 0; c < 3; ++c)
         std::copy_n(&orientation[std::size_t(c * 4)], 3, &s.rotation[std::size_t(c * 3)]);
+    ++count;
 }
 
 void RunRecord::thinOlderHalf()
 {
-    const std::size_t older = samples.size() / 2;
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < older; i += 2)
-        samples[kept++] = samples[i];
-    const auto newer = samples.begin() + std::ptrdiff_t(older);
-    samples.erase(
-        std::move(newer, samples.end(), samples.begin() + std::ptrdiff_t(kept)), samples.end());
+    // Samples 0, 2, 4, … of the older half move up, newest first, to end just below the
+    // newer half; the ring then starts at the oldest of them.
+    const std::size_t older = count / 2;
+    const std::size_t kept = (older + 1) / 2;
+    for (std::size_t k = kept; k-- > 0;)
+        ring[slot(older - kept + k)] = ring[slot(2 * k)];
+    first = slot(older - kept);
+    count -= older - kept;
 }
 
 } // namespace vorlix

@@ -24,14 +24,16 @@ struct RunSample {
 
 /// The run since the last restart, one sample per tick, in bounded memory.
 ///
-/// At most `capacity` samples are kept (1,000,000 by default: 104 MB, over an hour at 250
-/// ticks per second). When an append finds the record full, the older half is thinned to
-/// every second sample (the oldest of it kept) and the newer half is kept whole, so the
+/// At most `capacity` samples are kept (1,000,000 by default: about 105 MB, over an hour at
+/// 250 ticks per second). When an append finds the record full, the older half is thinned
+/// to every second sample (the oldest of it kept) and the newer half is kept whole, so the
 /// record then holds ¾ of its capacity: resolution falls with age, halving at each
 /// thinning (where two resolutions meet, one gap may be the sum of a coarse and a fine
-/// one), and the newest samples are never dropped. Appending is amortised O(1): a
-/// thinning moves ¾·capacity samples once per ¼·capacity appends, and no memory is
-/// allocated beyond the vector's growth up to the capacity.
+/// one), and the newest samples are never dropped.
+///
+/// The samples lie in a ring, so a thinning moves only the older half's kept samples up
+/// against the newer half: ¼·capacity moves once per ¼·capacity appends. Appending is
+/// thus amortised O(1), and nothing is allocated beyond the vector's growth to the capacity.
 class RunRecord {
 public:
     static constexpr std::size_t defaultCapacity = 1000000;
@@ -41,18 +43,21 @@ public:
 
     void append(double time, const Vector3 &omega, const Matrix4 &orientation);
     /// Forgets every sample but keeps the memory, so that a restart does not reallocate.
-    void clear() { samples.clear(); }
+    void clear();
 
-    std::size_t size() const { return samples.size(); }
+    std::size_t size() const { return count; }
     std::size_t capacity() const { return limit; }
     /// i = 0 is the oldest sample kept.
-    const RunSample &operator[](std::size_t i) const { return samples[i]; }
+    const RunSample &operator[](std::size_t i) const { return ring[slot(i)]; }
 
 private:
+    std::size_t slot(std::size_t i) const { return (first + i) % limit; }
     void thinOlderHalf();
 
     std::size_t limit;
-    std::vector<RunSample> samples;
+    std::vector<RunSample> ring;
+    std::size_t first = 0; ///< the slot of the oldest sample
+    std::size_t count = 0;
 };
 
 } // namespace vorlix
