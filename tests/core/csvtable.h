@@ -3,49 +3,36 @@
 #define VORLIX_TESTS_CSVTABLE_H
 
 #include <QByteArray>
-#include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QVector>
 
-/// A run's CSV read back independently of the writer: every line must end in CR LF, "# "
-/// lines before the header are comments, and each row must have the header's field count.
+/// A run's CSV read back without the writer's help: "# " lines before the header are
+/// comments; well formed when all lines end in CR LF and all rows are the header's width of
+/// numbers.
 struct CsvTable {
-    QStringList comments;
-    QStringList header;
-    QVector<QVector<double>> rows;
-    bool wellFormed = true;
+    QStringList comments, header;
+    QMap<QString, QVector<double>> columns;
+    bool wellFormed;
 
     explicit CsvTable(const QByteArray &text)
+        : wellFormed(text.endsWith("\r\n") && text.count("\r\n") == text.count('\n'))
     {
-        const QList<QByteArray> lines = text.split('\n');
-        wellFormed = text.endsWith("\r\n");
-        for (int i = 0; i + 1 < lines.size(); ++i) {
-            const QString line = QString::fromUtf8(lines[i]);
-            wellFormed = wellFormed && line.endsWith('\r');
-            const QString content = line.chopped(1);
-            if (header.isEmpty() && content.startsWith("# ")) {
-                comments << content.mid(2);
+        for (const QString &line : QString::fromUtf8(text).split("\r\n", Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split(',');
+            if (header.isEmpty() && line.startsWith("# ")) {
+                comments << line.mid(2);
             } else if (header.isEmpty()) {
-                header = content.split(',');
+                header = fields;
             } else {
-                QVector<double> row;
-                for (const QString &field : content.split(',')) {
-                    bool ok = false;
-                    row << field.toDouble(&ok);
-                    wellFormed = wellFormed && ok;
+                wellFormed = wellFormed && fields.size() == header.size();
+                for (int i = 0; i < fields.size(); ++i) {
+                    bool number = false;
+                    columns[header.value(i)] << fields[i].toDouble(&number);
+                    wellFormed = wellFormed && number;
                 }
-                wellFormed = wellFormed && row.size() == header.size();
-                rows << row;
             }
         }
-    }
-
-    QVector<double> column(const QString &name) const
-    {
-        QVector<double> values;
-        for (const QVector<double> &row : rows)
-            values << row.value(header.indexOf(name));
-        return values;
     }
 };
 

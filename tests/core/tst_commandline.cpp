@@ -4,169 +4,90 @@
 
 #include <QtTest>
 
-using vorlix::CommandLine;
-
 class TestCommandLine : public QObject {
     Q_OBJECT
 
 private slots:
-    void accepted_data();
-    void accepted();
-    void rejected_data();
-    void rejected();
-    void motion_data();
-    void motion();
+    void parse_data();
+    void parse();
 };
 
 namespace {
 
-CommandLine parse(const QString &arguments)
+void row(const char *name, const char *arguments, const char *field, const char *value)
 {
-    return vorlix::parseCommandLine(
-        QStringList("vorlix") + arguments.split(' ', Qt::SkipEmptyParts));
+    QTest::newRow(name) << QString(arguments) << QString(field) << QString(value);
 }
 
-/// The fields a row names, as text.
-QString field(const CommandLine &c, const QString &name)
+QString numbers(std::initializer_list<double> values)
 {
-    const QMap<QString, QString> fields {
-        { "action", QString::number(int(c.action)) },
-        { "preset", c.presetName },
-        { "integrator", c.stepper->name() },
-        { "simulate", QString::number(c.simulateSeconds) },
-        { "csv", c.csvFile },
-        { "rate", QString::number(c.rowsPerSecond) },
-        { "video",
-            QString("%1 %2 %3 %4")
-                .arg(c.videoFile)
-                .arg(c.videoSeconds)
-                .arg(c.videoFramesPerSecond)
-                .arg(c.videoSize) },
-    };
-    return fields.value(name);
+    QStringList texts;
+    for (double v : values)
+        texts << QString::number(v);
+    return texts.join(' ');
 }
 
 } // namespace
 
-void TestCommandLine::accepted_data()
+void TestCommandLine::parse_data()
 {
     QTest::addColumn<QString>("arguments");
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("field"); // "error": the one-line error names `value`
     QTest::addColumn<QString>("value");
 
-    const QString window = QString::number(int(CommandLine::Action::Window));
-    QTest::newRow("none: the window") << ""
-                                      << "action" << window;
-    QTest::newRow("Qt's -platform") << "-platform offscreen"
-                                    << "action" << window;
-    QTest::newRow("Qt's -style, then ours") << "-style fusion --preset Top"
-                                            << "preset"
-                                            << "Top";
-    QTest::newRow("Qt's --style=") << "--style=fusion -reverse"
-                                   << "action" << window;
-    QTest::newRow("help") << "--help"
-                          << "action" << QString::number(int(CommandLine::Action::Help));
-    QTest::newRow("version") << "-v"
-                             << "action" << QString::number(int(CommandLine::Action::Version));
-    QTest::newRow("simulate") << "--simulate 60 --preset P --csv -"
-                              << "action" << QString::number(int(CommandLine::Action::Simulate));
-    QTest::newRow("euler by default") << "--simulate 1 --preset P --csv a"
-                                      << "integrator"
-                                      << "Explicit Euler";
-    QTest::newRow("accurate") << "--integrator accurate"
-                              << "integrator"
-                              << "Accurate";
-    QTest::newRow("rate") << "--simulate 1e1 --moments 1,2,3 --omega 0,1,0 --csv a --rate 50.5"
-                          << "rate"
-                          << "50.5";
-    QTest::newRow("video, defaults") << "--video v.mp4 --length 5 --preset P"
-                                     << "video"
-                                     << "v.mp4 5 30 600";
+    row("none", "", "action", "window");
+    row("Qt's -platform", "-platform offscreen", "action", "window");
+    row("Qt's -style, then ours", "-style fusion --preset Top", "preset", "Top");
+    row("Qt's --style=, -reverse", "--style=fusion -reverse", "action", "window");
+    row("help", "--help", "action", "help");
+    row("version", "-v", "action", "version");
+    row("simulate", "--simulate 60 --preset P --csv -", "action", "simulate");
+    row("euler unless asked", "--speed -2", "integrator", "Explicit Euler");
+    row("accurate", "--integrator accurate", "integrator", "Accurate");
+    row("rate", "--simulate 1 --moments 1,2,3 --omega 0,1,0 --csv a --rate 50.5", "rate", "50.5");
+    row("unknown option", "--bogus", "error", "bogus");
+    row("missing value", "--preset", "error", "preset");
+    row("stray argument", "stray", "error", "stray");
+    row("zero moment", "--moments 1,0,2", "error", "1,0,2");
+    row("not numbers", "--omega a,b,c", "error", "a,b,c");
+    row("speed 0", "--speed 0", "error", "speed");
+    row("unknown integrator", "--integrator rk4", "error", "rk4");
+    row("seconds not a number", "--simulate x --preset P --csv a", "error", "simulate");
+    row("simulate without csv", "--simulate 5 --preset P", "error", "--csv");
+    row("simulate without motion", "--simulate 5 --omega 1,2,3 --csv a", "error", "motion");
+    row("the preset's motion", "--preset P", "motion", "4 5 6 1 0 0 2 7");
+    row("options over the preset", "--preset P --moments 1,2,3 --speed -1 --iterations 9", "motion",
+        "1 2 3 1 0 0 -1 9");
+    row("no preset", "--moments 1,2,3 --omega 0,0,1", "motion", "1 2 3 0 0 1 1 50");
+    row("video without length", "--video v.mp4 --preset P", "error", "--length");
 }
 
-void TestCommandLine::accepted()
+void TestCommandLine::parse()
 {
     QFETCH(QString, arguments);
     QFETCH(QString, field);
     QFETCH(QString, value);
 
-    const CommandLine command = parse(arguments);
-    QCOMPARE(command.error, QString());
-    QCOMPARE(::field(command, field), value);
-}
-
-void TestCommandLine::rejected_data()
-{
-    QTest::addColumn<QString>("arguments");
-    QTest::addColumn<QString>("named"); // the error must name this
-
-    QTest::newRow("unknown option") << "--bogus"
-                                    << "bogus";
-    QTest::newRow("missing value") << "--preset"
-                                   << "preset";
-    QTest::newRow("stray argument") << "stray"
-                                    << "stray";
-    QTest::newRow("zero moment") << "--moments 1,0,2"
-                                 << "1,0,2";
-    QTest::newRow("two moments") << "--moments 1,2"
-                                 << "moments";
-    QTest::newRow("not numbers") << "--omega a,b,c"
-                                 << "a,b,c";
-    QTest::newRow("speed 0") << "--speed 0"
-                             << "speed";
-    QTest::newRow("unknown integrator") << "--integrator rk4"
-                                        << "rk4";
-    QTest::newRow("iterations 0") << "--iterations 0"
-                                  << "iterations";
-    QTest::newRow("seconds not a number") << "--simulate x --preset P --csv a"
-                                          << "simulate";
-    QTest::newRow("simulate without csv") << "--simulate 5 --preset P"
-                                          << "--csv";
-    QTest::newRow("csv without simulate") << "--csv a"
-                                          << "--simulate";
-    QTest::newRow("simulate without motion") << "--simulate 5 --omega 1,2,3 --csv a"
-                                             << "motion";
-    QTest::newRow("video without length") << "--video v.mp4 --preset P"
-                                          << "--length";
-}
-
-void TestCommandLine::rejected()
-{
-    QFETCH(QString, arguments);
-    QFETCH(QString, named);
-
-    const QString error = parse(arguments).error;
-    QVERIFY2(error.contains(named), qPrintable(error));
-    QVERIFY(!error.contains('\n'));
-}
-
-void TestCommandLine::motion_data()
-{
-    QTest::addColumn<QString>("arguments");
-    QTest::addColumn<bool>("withPreset"); // moments 4,5,6, ω 1,0,0, speed 2, 7 iterations
-    QTest::addColumn<QString>("expected"); // moments, ω, speed, iterations
-
-    QTest::newRow("the preset's") << "" << true << "4 5 6 1 0 0 2 7";
-    QTest::newRow("options win") << "--moments 1,2,3 --speed -1 --iterations 9" << true
-                                 << "1 2 3 1 0 0 -1 9";
-    QTest::newRow("no preset") << "--moments 1,2,3 --omega 0,0,1" << false << "1 2 3 0 0 1 1 50";
-}
-
-void TestCommandLine::motion()
-{
-    QFETCH(QString, arguments);
-    QFETCH(bool, withPreset);
-    QFETCH(QString, expected);
-
-    vorlix::Preset preset;
-    preset = { "P", 4, 5, 6, 1, 0, 0, 2, 7 };
-    const vorlix::Motion m = vorlix::resolveMotion(
-        parse(arguments), withPreset ? std::optional(preset) : std::nullopt);
-    QStringList values;
-    for (double v : { m.moments.x, m.moments.y, m.moments.z, m.omega.x, m.omega.y, m.omega.z,
-             m.speed, double(m.iterationsPerFrame) })
-        values << QString::number(v);
-    QCOMPARE(values.join(' '), expected);
+    const vorlix::CommandLine c = vorlix::parseCommandLine(
+        QStringList("vorlix") + arguments.split(' ', Qt::SkipEmptyParts));
+    if (field == "error") {
+        QVERIFY2(c.error.contains(value) && !c.error.contains('\n'), qPrintable(c.error));
+        return;
+    }
+    QCOMPARE(c.error, QString());
+    const vorlix::Preset p { "P", 4, 5, 6, 1, 0, 0, 2, 7 };
+    const vorlix::Motion m
+        = vorlix::resolveMotion(c, c.presetName.isEmpty() ? std::nullopt : std::optional(p));
+    const QMap<QString, QString> fields {
+        { "motion",
+            numbers({ m.moments.x, m.moments.y, m.moments.z, m.omega.x, m.omega.y, m.omega.z,
+                m.speed, double(m.iterationsPerFrame) }) },
+        { "action", QStringList { "window", "help", "version", "simulate" }[int(c.action)] },
+        { "preset", c.presetName },
+        { "integrator", c.stepper->name() },
+        { "rate", QString::number(c.rowsPerSecond) },
+    };
+    QCOMPARE(fields.value(field), value);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

@@ -22,13 +22,18 @@ private slots:
 
 namespace {
 
-CsvTable simulate(double speed, double seconds, double rate)
+/// The flip preset for 0.6 s of τ at 250/3 rows per second: every third tick at speed 1,
+/// every tick at speed 3; or `record`, when given.
+CsvTable written(double speed, const vorlix::RunRecord *record = nullptr)
 {
-    const vorlix::BatchSimulation run { { { 1, 2, 3 }, { 0.05, 4, 0.05 }, speed, 100 },
-        &vorlix::accurate(), seconds, rate };
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    vorlix::writeBatchSimulation(&buffer, run, "1.0");
+    if (record)
+        vorlix::writeRunCsv(&buffer, vorlix::RunDescription(), *record);
+    else
+        vorlix::writeBatchSimulation(&buffer,
+            { { { 1, 2, 3 }, { 0.05, 4, 0.05 }, speed, 100 }, &vorlix::accurate(), 0.6, 250.0 / 3 },
+            "1.0");
     return CsvTable(buffer.data());
 }
 
@@ -37,33 +42,28 @@ CsvTable simulate(double speed, double seconds, double rate)
 void TestRunCsv::speedKeepsTheMotionsUnits_data()
 {
     QTest::addColumn<double>("speed");
-    QTest::addColumn<double>("tauPerRow"); // a row every tick at 250/3 rows per second of τ
 
-    QTest::newRow("speed 1") << 1.0 << 0.012;
-    QTest::newRow("speed 3") << 3.0 << 0.012;
-    QTest::newRow("backwards") << -3.0 << -0.012;
+    QTest::newRow("speed 1") << 1.0;
+    QTest::newRow("speed 3") << 3.0;
+    QTest::newRow("backwards") << -3.0;
 }
 
 void TestRunCsv::speedKeepsTheMotionsUnits()
 {
     QFETCH(double, speed);
-    QFETCH(double, tauPerRow);
 
-    const CsvTable reference = simulate(1, 0.6, 250.0 / 3);
-    const CsvTable table = simulate(speed, 0.6, 250.0 / 3);
-    QVERIFY(table.wellFormed);
-    QCOMPARE(table.comments.first(), QString("vorlix 1.0"));
-    QVERIFY(table.comments.contains(QString("speed: %1").arg(speed)));
-    QCOMPARE(table.header.join(','), QString("t,wx,wy,wz,T,L,Lx,Ly,Lz,qw,qx,qy,qz"));
-    QCOMPARE(table.rows.size(), 51);
-    const double energy = 0.5 * (0.05 * 0.05 + 2 * 16 + 3 * 0.05 * 0.05);
-    for (int i = 0; i < table.rows.size(); ++i) {
-        QVERIFY(qAbs(table.rows[i][0] - i * tauPerRow) < 1e-12);
-        QVERIFY(qAbs(table.rows[i][4] / energy - 1) < 1e-12);
+    const CsvTable reference = written(1), table = written(speed);
+    QVERIFY(table.wellFormed && table.comments.contains(QString("speed: %1").arg(speed)));
+    QCOMPARE(table.comments.first() + ' ' + table.header.join(','),
+        QString("vorlix 1.0 t,wx,wy,wz,T,L,Lx,Ly,Lz,qw,qx,qy,qz"));
+    const QVector<double> t = table.columns.value("t"), energy = table.columns.value("T");
+    QCOMPARE(t.size(), 51);
+    for (int i = 0; i < t.size(); ++i) {
+        QVERIFY(qAbs(t[i] - i * std::copysign(0.012, speed)) < 1e-12);
+        QVERIFY(qAbs(energy[i] / (0.5 * (0.0025 + 2 * 16 + 3 * 0.0025)) - 1) < 1e-12);
         // Forwards, the motion at the same τ whatever the speed (the sub-steps differ).
-        for (int c = 1; c < 13 && speed > 0; ++c)
-            QVERIFY2(qAbs(table.rows[i][c] - reference.rows[i][c]) < 1e-9,
-                qPrintable(QString::number(c)));
+        for (const QString &name : table.header)
+            QVERIFY(speed < 0 || qAbs(table.columns[name][i] - reference.columns[name][i]) < 1e-9);
     }
 }
 
@@ -87,15 +87,10 @@ void TestRunCsv::thinningKeepsNewestAndEvenSpacing()
     vorlix::RunRecord record { std::size_t(capacity) };
     for (int tick = 0; tick < appended; ++tick)
         record.append(tick, {}, vorlix::identityMatrix());
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(vorlix::writeRunCsv(&buffer, vorlix::RunDescription(), record));
-    const QVector<double> t = CsvTable(buffer.data()).column("t");
-
+    const QVector<double> t = written(1, &record).columns.value("t");
     QVERIFY(t.size() <= capacity && t.size() >= capacity / 2);
-    QCOMPARE(t.first(), 0.0);
-    QCOMPARE(t.last(), appended - 1.0);
-    // Every tick of the newer half; older, gaps that widen with age.
+    QVERIFY(t.first() == 0 && t.last() == appended - 1); // the oldest and the newest kept
+    // Every tick in the newer half; older, gaps that widen with age.
     for (int i = t.size() - 1; i > 0; --i) {
         const double gap = t[i] - t[i - 1];
         QVERIFY(gap == 1 || (i <= t.size() / 2 && gap <= widestGap));
@@ -105,39 +100,27 @@ void TestRunCsv::thinningKeepsNewestAndEvenSpacing()
 
 void TestRunCsv::quaternionOfATurn_data()
 {
-    QTest::addColumn<double>("degrees");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("z");
+    QTest::addColumn<QVector<double>>("turn"); // degrees about the axis (x, y, z)
 
-    QTest::newRow("none") << 0.0 << 0.0 << 0.0 << 1.0;
-    QTest::newRow("small, oblique") << 10.0 << 1.0 << 2.0 << 3.0;
-    QTest::newRow("near half, about x") << 179.9 << 1.0 << 0.0 << 0.0;
-    QTest::newRow("near half, about y") << 179.99 << 0.0 << 1.0 << 0.0;
-    QTest::newRow("near half, oblique") << 179.999 << -1.0 << 1.0 << 2.0;
-    QTest::newRow("over half: qw sign flips") << 300.0 << 0.0 << 0.0 << 1.0;
+    QTest::newRow("small, oblique") << QVector<double> { 10, 1, 2, 3 };
+    QTest::newRow("near half, about y") << QVector<double> { 179.99, 0, 1, 0 };
+    QTest::newRow("near half, oblique") << QVector<double> { 179.999, -1, 1, 2 };
+    QTest::newRow("over half: qw sign flips") << QVector<double> { 300, 0, 0, 1 };
 }
 
 void TestRunCsv::quaternionOfATurn()
 {
-    QFETCH(double, degrees);
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(double, z);
+    QFETCH(QVector<double>, turn);
 
     vorlix::RunRecord record;
-    record.append(0, {}, vorlix::rotation(degrees, x, y, z));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(vorlix::writeRunCsv(&buffer, vorlix::RunDescription(), record));
-    const QVector<double> q = CsvTable(buffer.data()).rows.first().mid(9);
-
-    const double half = degrees * M_PI / 360, n = std::sqrt(x * x + y * y + z * z);
-    const double sign = std::cos(half) < 0 ? -1 : 1;
-    const QVector<double> expected { sign * std::cos(half), sign * std::sin(half) * x / n,
-        sign * std::sin(half) * y / n, sign * std::sin(half) * z / n };
-    for (int i = 0; i < 4; ++i)
-        QVERIFY2(qAbs(q[i] - expected[i]) < 1e-15, qPrintable(QString::number(i)));
+    record.append(0, {}, vorlix::rotation(turn[0], turn[1], turn[2], turn[3]));
+    const CsvTable table = written(1, &record);
+    const double half = turn[0] * M_PI / 360, sign = std::cos(half) < 0 ? -1 : 1;
+    const double s = sign * std::sin(half) / std::hypot(turn[1], turn[2], turn[3]);
+    for (int i = 0; i < 4; ++i) {
+        const QVector<double> q = table.columns.value(QString("q") + "wxyz"[i]);
+        QVERIFY(q.size() == 1 && qAbs(q[0] - (i ? s * turn[i] : sign * std::cos(half))) < 1e-15);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRunCsv)
