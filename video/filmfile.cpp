@@ -2,6 +2,7 @@
 #include "filmfile.h"
 
 #include "videoerror.h"
+#include "writeall.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,14 +28,18 @@ constexpr int ioBufferSize = 1 << 16;
 
 int writeToFile(void *file, WrittenBytes bytes, int size)
 {
-    const qint64 written
-        = static_cast<QSaveFile *>(file)->write(reinterpret_cast<const char *>(bytes), size);
-    return written == size ? size : AVERROR(EIO);
+    return writeAll(*static_cast<QSaveFile *>(file), reinterpret_cast<const char *>(bytes), size)
+        ? size
+        : AVERROR(EIO);
 }
 
 int64_t seekInFile(void *opaque, int64_t offset, int whence)
 {
     auto *file = static_cast<QSaveFile *>(opaque);
+    // seek() would clear the error of a failed write, whose reason the message gives; the
+    // film is lost by then anyway.
+    if (file->error() != QFileDevice::NoError)
+        return AVERROR(EIO);
     switch (whence & ~AVSEEK_FORCE) {
     case AVSEEK_SIZE:
         return file->size();

@@ -2,8 +2,10 @@
 #include "framespill.h"
 
 #include "videoerror.h"
+#include "writeall.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -27,7 +29,7 @@ struct FrameHeader {
 bool FrameSpill::open(const QString &folder, QString *error)
 {
     m_file.setFileTemplate(QDir(folder).filePath(QStringLiteral(".vorlix-frames-XXXXXX")));
-    return m_file.open() || failed(error);
+    return m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || failed(error);
 }
 
 bool FrameSpill::append(const QImage &frame, QString *error)
@@ -36,15 +38,14 @@ bool FrameSpill::append(const QImage &frame, QString *error)
         = qCompress(frame.constBits(), static_cast<int>(frame.sizeInBytes()), compressionLevel);
     const FrameHeader header { quint32(frame.width()), quint32(frame.height()),
         quint32(compressed.size()) };
-    const bool written
-        = m_file.write(reinterpret_cast<const char *>(&header), sizeof header) == sizeof header
-        && m_file.write(compressed) == compressed.size();
+    const bool written = writeAll(m_file, reinterpret_cast<const char *>(&header), sizeof header)
+        && writeAll(m_file, compressed.constData(), compressed.size());
     return written || failed(error);
 }
 
 bool FrameSpill::rewind(QString *error)
 {
-    return (m_file.flush() && m_file.seek(0)) || failed(error);
+    return m_file.seek(0) || failed(error);
 }
 
 bool FrameSpill::atEnd() const
@@ -72,8 +73,10 @@ QImage FrameSpill::readNext(QString *error)
 bool FrameSpill::failed(QString *error) const
 {
     return failWith(error,
-        videoText(QT_TRANSLATE_NOOP("VideoEncoder", "Could not keep the frames in %1: %2"))
-            .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString()));
+        videoText(QT_TRANSLATE_NOOP(
+                      "VideoEncoder", "Could not keep the film's frames in the folder %1: %2"))
+            .arg(QDir::toNativeSeparators(QFileInfo(m_file.fileName()).absolutePath()),
+                m_file.errorString()));
 }
 
 } // namespace vorlix

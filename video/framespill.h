@@ -8,12 +8,19 @@
 
 namespace vorlix {
 
+/// A temporary file that can be opened unbuffered, so that writeAll() can tell why a
+/// write failed.
+class UnbufferedTemporaryFile : public QTemporaryFile {
+public:
+    using QTemporaryFile::open;
+};
+
 /// Frames kept on disk, each compressed with zlib, to be read back once in the order they
 /// were added: a film that must be seen whole before it is encoded (a GIF whose palette
-/// comes from all its frames) then needs memory for one frame only, and disk roughly a
-/// tenth of its raw size for the program's mostly dark pictures. The hidden temporary
-/// file lies in the film's folder, not in a /tmp that may be held in memory, and is
-/// removed with the object.
+/// comes from all its frames) then needs memory for one frame only, and disk a few percent
+/// of its raw size for the program's mostly dark pictures. The hidden temporary file lies
+/// in the film's folder, not in a /tmp that may be held in memory, and is removed with
+/// the object.
 class FrameSpill {
 public:
     /// Creates the temporary file in `folder`.
@@ -34,7 +41,7 @@ public:
 private:
     bool failed(QString *error) const;
 
-    QTemporaryFile m_file;
+    UnbufferedTemporaryFile m_file;
 };
 
 } // namespace vorlix

@@ -135,7 +135,9 @@ bool GifPalette::push(AVFilterContext *source, const QImage &frame, QString *err
     if (code >= 0) {
         av_image_copy_plane(copy->data[0], copy->linesize[0], frame.constBits(),
             int(frame.bytesPerLine()), 4 * m_side, m_side);
-        code = av_buffersrc_add_frame(source, copy.get());
+        // Pushed through at once: left for the next pull, every learnt frame would wait in
+        // memory until the palette is asked for.
+        code = av_buffersrc_add_frame_flags(source, copy.get(), AV_BUFFERSRC_FLAG_PUSH);
     }
     return code >= 0 || failWithFfmpeg(error, code);
 }

@@ -7,7 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <cmath>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 
 using vorlix::VideoEncoder;
 using vorlix::VideoFormat;
@@ -63,6 +67,8 @@ private slots:
     void filmDecodesToItsFrames();
     void cancelLeavesNoFile_data();
     void cancelLeavesNoFile();
+    void fullDiskIsReported_data();
+    void fullDiskIsReported();
     void unwritableFolderIsRefused_data();
     void unwritableFolderIsRefused();
     void nameGetsSuffixAndFormat_data();
@@ -120,6 +126,35 @@ void TestVideoEncoder::cancelLeavesNoFile()
     QVERIFY(!encoder.isOpen());
     QCOMPARE(entriesOf(folder.path()), QStringList());
     QVERIFY(!encoder.finish(&error));
+    QCOMPARE(entriesOf(folder.path()), QStringList());
+}
+
+void TestVideoEncoder::fullDiskIsReported_data()
+{
+    cancelLeavesNoFile_data();
+}
+
+// A file size limit fails writes the way a full disk does, even for root.
+void TestVideoEncoder::fullDiskIsReported()
+{
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    rlimit limit {};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlimit small { 4096, limit.rlim_max };
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    VideoEncoder encoder;
+    QString error;
+    bool written = encoder.open(folder.filePath(name), 128, 10, &error);
+    for (int index = 0; written && index < 30; ++index)
+        written = encoder.addFrame(syntheticFrame(128, index), &error);
+    written = encoder.finish(&error);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!written);
+    QVERIFY2(
+        error.contains(folder.path()) && error.contains(std::strerror(EFBIG)), qPrintable(error));
     QCOMPARE(entriesOf(folder.path()), QStringList());
 }
 
