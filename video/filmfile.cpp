@@ -107,8 +107,7 @@ bool FilmFile::start(const AVCodecContext *codec, QString *error)
         return failWithFfmpeg(error, code);
     stream->time_base = codec->time_base;
     stream->avg_frame_rate = codec->framerate;
-    m_codecTimeBaseNum = codec->time_base.num;
-    m_codecTimeBaseDen = codec->time_base.den;
+    m_codecTimeBase = codec->time_base;
     const int written = avformat_write_header(m_container, nullptr);
     return written >= 0 || writeFailed(written, error);
 }
@@ -116,8 +115,7 @@ bool FilmFile::start(const AVCodecContext *codec, QString *error)
 bool FilmFile::write(AVPacket *packet, QString *error)
 {
     packet->stream_index = 0;
-    av_packet_rescale_ts(packet, AVRational { m_codecTimeBaseNum, m_codecTimeBaseDen },
-        m_container->streams[0]->time_base);
+    av_packet_rescale_ts(packet, m_codecTimeBase, m_container->streams[0]->time_base);
     const int code = av_interleaved_write_frame(m_container, packet);
     return code >= 0 || writeFailed(code, error);
 }
@@ -153,12 +151,13 @@ void FilmFile::close()
 {
     if (!m_container)
         return;
-    if (m_container->pb) {
-        av_freep(&m_container->pb->buffer);
-        avio_context_free(&m_container->pb);
-    }
+    AVIOContext *io = m_container->pb;
     avformat_free_context(m_container);
     m_container = nullptr;
+    if (io) {
+        av_freep(&io->buffer);
+        avio_context_free(&io);
+    }
 }
 
 } // namespace vorlix

@@ -5,6 +5,10 @@
 #include <QSaveFile>
 #include <QString>
 
+extern "C" {
+#include <libavutil/rational.h>
+}
+
 struct AVCodecContext;
 struct AVFormatContext;
 struct AVPacket;
@@ -48,8 +52,7 @@ private:
 
     QSaveFile m_file;
     AVFormatContext *m_container = nullptr;
-    int m_codecTimeBaseNum = 1;
-    int m_codecTimeBaseDen = 1;
+    AVRational m_codecTimeBase { 1, 1 };
 };
 
 } // namespace vorlix

@@ -185,14 +185,14 @@ void TestVideoEncoder::nameGetsSuffixAndFormat_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("completed");
     QTest::addColumn<VideoFormat>("format");
-    QTest::newRow("no suffix") << "orbit"
-                               << "orbit.mp4" << VideoFormat::Mp4;
-    QTest::newRow("other suffix") << "orbit.avi"
-                                  << "orbit.avi.mp4" << VideoFormat::Mp4;
-    QTest::newRow("webm, upper case") << "orbit.WEBM"
-                                      << "orbit.WEBM" << VideoFormat::WebM;
-    QTest::newRow("gif") << "a.b/orbit.gif"
-                         << "a.b/orbit.gif" << VideoFormat::Gif;
+    QTest::newRow("no suffix") << QStringLiteral("orbit") << QStringLiteral("orbit.mp4")
+                               << VideoFormat::Mp4;
+    QTest::newRow("other suffix") << QStringLiteral("orbit.avi") << QStringLiteral("orbit.avi.mp4")
+                                  << VideoFormat::Mp4;
+    QTest::newRow("webm, upper case")
+        << QStringLiteral("orbit.WEBM") << QStringLiteral("orbit.WEBM") << VideoFormat::WebM;
+    QTest::newRow("gif") << QStringLiteral("a.b/orbit.gif") << QStringLiteral("a.b/orbit.gif")
+                         << VideoFormat::Gif;
 }
 
 void TestVideoEncoder::nameGetsSuffixAndFormat()
