@@ -116,7 +116,8 @@ void MainWindow::LoadValues()
     glWidget->drawYLines = ui->yb->isChecked();
     glWidget->drawZLines = ui->zb->isChecked();
     glWidget->iterPerFrame = p.iterPerFrame;
-    runState.restartClock({ ix, iy, iz }, { wx * s, wy * s, wz * s });
+    // The drift's reference is the panel's own motion, which Speed only runs faster.
+    runState.restartClock({ ix, iy, iz }, { wx, wy, wz });
     runState.clearPoinsotPaths();
     glWidget->updateGL();
 }

@@ -35,8 +35,10 @@ void MainWindow::refreshPhysicsReadout()
     physicsDock->showReadout(
         vorlix::physicsReadout({ v.inertiaX, v.inertiaY, v.inertiaZ },
             { v.omegaX, v.omegaY, v.omegaZ }, runState.simulatedTime, runState.referenceEnergy,
-            runState.referenceMomentum, v.timePerFrame, v.iterPerFrame),
-        runState.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints));
+            runState.referenceMomentum, v.timePerFrame, v.iterPerFrame, v.speed),
+        vorlix::inPanelUnits(
+            runState.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints),
+            v.speed));
 }
 
 void MainWindow::on_actionPhysics_readout_toggled(bool checked)

@@ -72,11 +72,14 @@ PhysicsDock::~PhysicsDock() = default;
 void PhysicsDock::showReadout(
     const vorlix::PhysicsReadout &r, const std::vector<vorlix::OmegaSample> &samples)
 {
-    ui->timeLabel->setText(tr("t = %1 s").arg(number(r.time)));
-    ui->energyLabel->setText(tr("T = %1").arg(number(r.energy)));
-    ui->momentumLabel->setText(tr("|L| = %1").arg(number(r.momentum)));
-    ui->driftLabel->setText(
-        tr("ΔT/T = %1, Δ|L|/|L| = %2").arg(exponent(r.energyDrift), exponent(r.momentumDrift)));
+    // At Speed 0 nothing moves, and the panel's motion cannot be told from the state.
+    const QString none = QStringLiteral("–");
+    ui->timeLabel->setText(tr("t = %1 s").arg(r.available ? number(r.time) : none));
+    ui->energyLabel->setText(tr("T = %1").arg(r.available ? number(r.energy) : none));
+    ui->momentumLabel->setText(tr("|L| = %1").arg(r.available ? number(r.momentum) : none));
+    ui->driftLabel->setText(tr("ΔT/T = %1, Δ|L|/|L| = %2")
+                                .arg(r.available ? exponent(r.energyDrift) : none,
+                                    r.available ? exponent(r.momentumDrift) : none));
     ui->stepLabel->setText(
         tr("h = %1 s, |ω|·h = %2°").arg(number(r.subStep), number(r.turnPerSubStepDegrees)));
 
@@ -92,8 +95,11 @@ void PhysicsDock::showReadout(
     }
     for (int i = 0; i < 3; ++i)
         plot->series[i]->replace(points[i]);
-    const double newest = samples.empty() ? 0 : samples.back().time;
-    plot->timeAxis->setRange(std::max(0.0, newest - plotSpan), std::max(newest, 1.0));
+    // τ runs backwards at a negative Speed.
+    const double first = samples.empty() ? 0 : samples.front().time;
+    const double last = samples.empty() ? 0 : samples.back().time;
+    const double early = std::min(first, last), late = std::max(first, last);
+    plot->timeAxis->setRange(early, std::max(late, early + 1));
     const double margin = std::max(0.05 * (high - low), 1e-3);
     plot->omegaAxis->setRange(low - margin, high + margin);
 }

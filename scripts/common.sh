@@ -5,7 +5,8 @@ VORLIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The default build is Qt 6's; QT5_PACKAGES build the same sources with -DVORLIX_QT=5.
 BUILD_PACKAGES=(qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-l10n-tools qt6-translations-l10n libgl-dev libeigen3-dev libglu1-mesa-dev
-                libgl1-mesa-dri cmake ninja-build g++ fonts-dejavu-core)
+                libgl1-mesa-dri cmake ninja-build g++ fonts-dejavu-core pkg-config libboost-dev
+                libavcodec-dev libavformat-dev libavfilter-dev libswscale-dev libavutil-dev)
 QT5_PACKAGES=(qtbase5-dev libqt5charts5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 
 # Installs those of the given Debian packages that are missing (needs root or sudo).

@@ -75,7 +75,7 @@ void TestCommandLine::parse()
         return;
     }
     QCOMPARE(c.error, QString());
-    const vorlix::Preset p { "P", 4, 5, 6, 1, 0, 0, 2, 7 };
+    const vorlix::Preset p { "P", 4, 5, 6, 1, 0, 0, 2, 7, {} };
     const vorlix::Motion m
         = vorlix::resolveMotion(c, c.presetName.isEmpty() ? std::nullopt : std::optional(p));
     const QMap<QString, QString> fields {

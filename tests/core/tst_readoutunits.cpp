@@ -113,4 +113,4 @@ void TestPhysicsReadout::invalidMoment()
 }
 
 QTEST_APPLESS_MAIN(TestPhysicsReadout)
-#include "tst_physicsreadout.moc"
+#include "tst_readoutunits.moc"
