@@ -63,9 +63,12 @@ GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
       xLinesIndex(2),
       yLinesIndex(2),
       zLinesIndex(2),
-      run(&ownRun)
+      run(&ownRun),
+      compositionTimer(new QTimer(this))
 {
     connect(timer, &QTimer::timeout, this, &GLWidget::rotate);
+    compositionTimer->setSingleShot(true);
+    connect(compositionTimer, &QTimer::timeout, this, QOverload<>::of(&GLWidget::update));
     // The scene is drawn with the fixed-function pipeline.
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -101,7 +104,9 @@ void GLWidget::pause()
 
 // Drawn here rather than through repaint(): Qt holds back a repaint that comes sooner
 // than the screen's next refresh, and every tick must draw and record its own frame.
-// The window then only composes the frame already drawn.
+// The window then only composes the frame already drawn, at most once a refresh: each
+// composition uploads and blends the whole window, which in software GL costs more than
+// a tick.
 void GLWidget::updateGL()
 {
     if (!isValid() || !isVisible())
@@ -110,11 +115,16 @@ void GLWidget::updateGL()
     paintGL();
     glFlush();
     frameAwaitingComposition = true;
-    update();
+    const qint64 sinceComposed = lastComposition.isValid() ? lastComposition.elapsed() : -1;
+    if (sinceComposed < 0 || sinceComposed >= compositionIntervalMs)
+        update();
+    else if (!compositionTimer->isActive())
+        compositionTimer->start(int(compositionIntervalMs - sinceComposed));
 }
 
 void GLWidget::paintEvent(QPaintEvent *event)
 {
+    lastComposition.start();
     if (frameAwaitingComposition)
         frameAwaitingComposition = false;
     else

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <QString>
 #include <QStringList>
@@ -147,6 +148,10 @@ private:
     void applyViewport();
     /// Set when updateGL drew a frame that the window has yet to compose.
     bool frameAwaitingComposition = false;
+    /// A screen refresh: compositions closer than this are put off, never dropped.
+    static constexpr qint64 compositionIntervalMs = 16;
+    QElapsedTimer lastComposition;
+    QTimer *compositionTimer;
     /// Draws what has been recorded; records nothing, so it may run once per tile.
     void drawScene(bool throughTraceLayer);
     void recordTracePoint(double *buffer, int &writeIndex, int column);

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What one frame of the view costs from updateGL() until it is on screen (drawn, composed
+// into the window and flushed), at the default window's view size, and how many ticks a
+// second the running simulation reaches in the default window with the ellipsoid shown.
+// Builds against any view the program has had, so that builds can be compared side by
+// side. Run from data/ on a display:
+//   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_updategl
+
+#include "benchsupport.h"
+#include "glwidget.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QOpenGLWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <type_traits>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+/// updateGL() and, where the view draws into a texture of its own, the window's
+/// composition of that texture; then the driver's queue drained.
+template<class View> double wholeFrameMs(View &view)
+{
+    QElapsedTimer clock;
+    clock.start();
+    view.viewTurnY = 0.5;
+    view.updateGL();
+    view.viewTurnY = 0;
+    if constexpr (std::is_base_of_v<QOpenGLWidget, View>)
+        view.repaint();
+    glFinish();
+    return clock.nsecsElapsed() / 1e6;
+}
+
+double ticksPerSecond(QApplication &app, GLWidget *view, int ms)
+{
+    int ticks = 0;
+    const QMetaObject::Connection counting
+        = QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        app.processEvents(QEventLoop::AllEvents, 50);
+    QObject::disconnect(counting);
+    return ticks * 1000.0 / clock.elapsed();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    QApplication app(argc, argv);
+
+    {
+        GLWidget view("cylinder.obj", "");
+        view.resize(582, 559); // the view's size in the default window
+        view.show();
+        if (!waitUntilExposed(view, 10000)) {
+            std::fprintf(stderr, "the view was never shown\n");
+            return 1;
+        }
+        view.showEllipsoid = true;
+        view.inertiaX = 1, view.inertiaY = 2, view.inertiaZ = 3, view.inertiaMin = 1;
+        std::vector<double> ms;
+        for (int frame = 0; frame < 200; ++frame) {
+            // Apart by more than a screen refresh: a window may hold back a composition
+            // that comes sooner, and that wait is no cost of the frame.
+            QThread::msleep(20);
+            app.processEvents();
+            ms.push_back(wholeFrameMs(view));
+        }
+        std::printf("whole updateGL at %dx%d, ellipsoid shown: median %.3f ms\n", view.width(),
+            view.height(), median(ms));
+    }
+
+    MainWindow window;
+    window.show();
+    waitUntilExposed(window, 10000);
+    window.findChild<QCheckBox *>("Ell")->setChecked(true);
+    window.findChild<QPushButton *>("pushButton")->click();
+    ticksPerSecond(app, window.glWidget, 1000); // warm-up
+    std::vector<double> rates;
+    for (int round = 0; round < 5; ++round)
+        rates.push_back(ticksPerSecond(app, window.glWidget, 2000));
+    std::printf("ticks per second, default window, ellipsoid shown: median %.1f\n", median(rates));
+    return 0;
+}
