@@ -11,7 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 catalogue=$(realpath "${1:-$root/resources/translations/vorlix_ru_RU.ts}")
 cd "$root"
 "${LUPDATE:-lupdate}" -silent -no-obsolete -locations none -target-language ru_RU \
-    app view forms -ts "$catalogue"
+    app view forms video -ts "$catalogue"
 unfinished=$(grep -c 'type="unfinished"' "$catalogue" || true)
 if [ "$unfinished" -gt 0 ]; then
     echo "$catalogue: $unfinished message(s) still to translate" >&2

@@ -393,6 +393,61 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>VideoEncoder</name>
+    <message>
+        <source>Cannot write a film into the folder %1: %2</source>
+        <translation>Не удаётся записать фильм в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not save the film %1: %2</source>
+        <translation>Не удалось сохранить фильм %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the film %1: %2</source>
+        <translation>Не удалось записать фильм %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not keep the film&apos;s frames in the folder %1: %2</source>
+        <translation>Не удалось сохранить кадры фильма в папке %1: %2</translation>
+    </message>
+    <message>
+        <source>The %1 encoder cannot make this film: %2</source>
+        <translation>Кодировщик %1 не может создать этот фильм: %2</translation>
+    </message>
+    <message>
+        <source>A film must be between 1 and %1 pixels wide, not %2.</source>
+        <translation>Ширина фильма должна быть от 1 до %1 пикселей, а не %2.</translation>
+    </message>
+    <message>
+        <source>An MP4 or WebM film must be an even number of pixels wide, not %1.</source>
+        <translation>Ширина фильма MP4 или WebM должна быть чётным числом пикселей, а не %1.</translation>
+    </message>
+    <message>
+        <source>This film can have 1 to %1 frames per second, not %2.</source>
+        <translation>У этого фильма может быть от 1 до %1 кадров в секунду, а не %2.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this system has no %1 encoder, so %2 films cannot be made.</source>
+        <translation>В FFmpeg этой системы нет кодировщика %1, поэтому фильмы %2 создать нельзя.</translation>
+    </message>
+    <message>
+        <source>A frame of %1 × %2 pixels does not fit a film of %3 × %3.</source>
+        <translation>Кадр размером %1 × %2 пикселей не подходит для фильма %3 × %3.</translation>
+    </message>
+    <message>
+        <source>The film has no frames.</source>
+        <translation>В фильме нет кадров.</translation>
+    </message>
+    <message>
+        <source>No film is being made.</source>
+        <translation>Фильм сейчас не создаётся.</translation>
+    </message>
+    <message>
+        <source>FFmpeg could not make the film: %1</source>
+        <translation>FFmpeg не смог создать фильм: %1</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
