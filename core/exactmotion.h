@@ -34,7 +34,8 @@ public:
     };
 
     /// The motion from ω (rad/s, body frame) and orientation at t = 0, for principal
-    /// moments Ix, Iy, Iz > 0 in any order.
+    /// moments Ix, Iy, Iz > 0 in any order. Non-positive moments or non-finite input give
+    /// meaningless (possibly non-finite) samples.
     ExactMotion(const Vector3 &moments, const Vector3 &omega, const Matrix4 &orientation);
 
     /// The state t seconds after the start.
