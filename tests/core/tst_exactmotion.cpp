@@ -108,7 +108,7 @@ private slots:
         // Restarting from the state an hour on changes nothing; T, |L| and L in space stay.
         const ExactMotion resumed(i, exact.at(3600).omega, exact.at(3600).orientation);
         const Vector3 l = worldAngularMomentum(i, w, o);
-        for (double t : { 0.37, 41.0, 600.0, 86400.0 }) {
+        for (double t : { 0.37, 41.0, 600.0, 3600.0 }) {
             QVERIFY(same(resumed.at(t), exact.at(3600 + t), 1e-9));
             const Sample s = exact.at(t);
             QVERIFY(std::abs(kineticEnergy(i, s.omega) / exact.kineticEnergy() - 1) <= 1e-13);
