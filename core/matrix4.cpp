@@ -54,4 +54,16 @@ double orthonormalityError(const Matrix4 &m)
     return worst;
 }
 
+double rotationAngleBetween(const Matrix4 &a, const Matrix4 &b)
+{
+    // (aᵀb)ᵢⱼ = column i of a · column j of b.
+    double r[3][3];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            r[i][j] = dot(column(a, i), column(b, j));
+    const double twiceSine = std::hypot(r[2][1] - r[1][2], r[0][2] - r[2][0], r[1][0] - r[0][1]);
+    const double twiceCosine = r[0][0] + r[1][1] + r[2][2] - 1;
+    return std::atan2(twiceSine, twiceCosine);
+}
+
 } // namespace vorlix

@@ -28,6 +28,12 @@ Matrix4 rotation(double angleDegrees, double x, double y, double z);
 /// max |MᵀM − I| over its nine entries.
 double orthonormalityError(const Matrix4 &m);
 
+/// The angle in radians, in [0, π], of the rotation aᵀ·b that takes orientation a to b.
+/// Taken as atan2(|axis|, trace − 1) from the skew and symmetric parts, so that angles
+/// near zero keep their full relative precision (acos of the trace would lose half the
+/// digits).
+double rotationAngleBetween(const Matrix4 &a, const Matrix4 &b);
+
 inline bool isFinite(const Matrix4 &m)
 {
     return std::all_of(m.begin(), m.end(), [](double e) { return std::isfinite(e); });
