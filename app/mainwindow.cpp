@@ -119,6 +119,7 @@ void MainWindow::LoadValues()
     // The drift's reference is the panel's own motion, which Speed only runs faster.
     runState.restartClock({ ix, iy, iz }, { wx, wy, wz });
     runState.clearPoinsotPaths();
+    restartExactReference();
     glWidget->updateGL();
 }
 
@@ -141,6 +142,7 @@ void MainWindow::on_pushButton_clicked()
             // The orientation is no number any more: start over from the body's own frame.
             glWidget->orientationMatrix = vorlix::identityMatrix();
             runState.divergedSinceStart = false;
+            restartExactReference();
         }
         glWidget->animate();
         fpsTimer->start(1000);
@@ -187,6 +189,7 @@ void MainWindow::replaceView(vorlix::ObjMesh mesh)
 void MainWindow::configureView()
 {
     connect(glWidget, &GLWidget::diverged, this, &MainWindow::stopDivergedSimulation);
+    connect(glWidget, &GLWidget::motionChangedByHand, this, &MainWindow::restartExactReference);
     glWidget->run = &runState;
     glWidget->overlays = physicsMenu->overlays();
     glWidget->backgroundColor = backgroundColor;
@@ -207,16 +210,19 @@ void MainWindow::on_actionRestart_from_the_panel_triggered()
 void MainWindow::on_WX_valueChanged(double WX)
 {
     glWidget->omegaX = glWidget->speed * WX;
+    restartExactReference();
 }
 
 void MainWindow::on_WY_valueChanged(double WY)
 {
     glWidget->omegaY = glWidget->speed * WY;
+    restartExactReference();
 }
 
 void MainWindow::on_WZ_valueChanged(double WZ)
 {
     glWidget->omegaZ = glWidget->speed * WZ;
+    restartExactReference();
 }
 
 void MainWindow::on_speed_valueChanged(double speed)
@@ -234,11 +240,13 @@ void MainWindow::on_speed_valueChanged(double speed)
         v->omegaZ = ui->WZ->value() * speed;
     }
     v->speed = speed;
+    restartExactReference();
 }
 
 void MainWindow::on_iterPerFrame_valueChanged(double iterPerFrame)
 {
     glWidget->iterPerFrame = int(iterPerFrame);
+    restartExactReference();
 }
 
 void MainWindow::on_Ix_valueChanged(double)

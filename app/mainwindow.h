@@ -132,6 +132,9 @@ private:
     /// Shows the view's physics in the readout dock; runs about ten times a second while
     /// the dock is shown, never once per tick.
     void refreshPhysicsReadout();
+    /// The exact reference starts again from the view's state: called wherever the motion
+    /// is started or changed by hand, so that the error shown is the running scheme's own.
+    void restartExactReference();
 
     // Presets
     void appendSettings(const vorlix::SettingsFile &settings, const QString &fileName);

@@ -17,14 +17,17 @@ void MainWindow::createPhysicsReadout()
     physicsDock->hide();
     connect(physicsDock->toggleViewAction(), &QAction::toggled, ui->actionPhysics_readout,
         &QAction::setChecked);
-    connect(physicsDock, &PhysicsDock::stepperChosen, this,
-        [this](const vorlix::Stepper *stepper) { runState.stepper = stepper; });
+    connect(physicsDock, &PhysicsDock::stepperChosen, this, [this](const vorlix::Stepper *stepper) {
+        runState.stepper = stepper;
+        restartExactReference();
+    });
     readoutTimer = new QTimer(this);
     readoutTimer->setInterval(100);
     connect(readoutTimer, &QTimer::timeout, this, &MainWindow::refreshPhysicsReadout);
 
-    physicsMenu = new PhysicsMenu({ ui->actionAngular_momentum, ui->actionAngular_velocity,
-                                      ui->actionPolhode, ui->actionInvariable_plane },
+    physicsMenu = new PhysicsMenu(
+        { ui->actionAngular_momentum, ui->actionAngular_velocity, ui->actionPolhode,
+            ui->actionInvariable_plane, ui->actionExact_ghost },
         this);
     connect(physicsMenu, &PhysicsMenu::overlaysChanged, this, &MainWindow::showOverlays);
 }
@@ -37,8 +40,10 @@ void MainWindow::refreshPhysicsReadout()
             { v.omegaX, v.omegaY, v.omegaZ }, runState.simulatedTime, runState.referenceEnergy,
             runState.referenceMomentum, v.timePerFrame, v.iterPerFrame, v.speed),
         vorlix::inPanelUnits(
-            runState.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints),
-            v.speed));
+            runState.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints), v.speed));
+    const vorlix::ExactDeviation error
+        = runState.exact.deviation({ v.omegaX, v.omegaY, v.omegaZ }, v.orientationMatrix);
+    physicsDock->showExactError(error.angleDegrees, error.relativeOmega);
 }
 
 void MainWindow::on_actionPhysics_readout_toggled(bool checked)

@@ -2,6 +2,7 @@
 #include "physicsdock.h"
 
 #include "accuratestepper.h"
+#include "exactstepper.h"
 #include "ui_physicsdock.h"
 
 #include <QtCharts/QChart>
@@ -9,6 +10,7 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <iterator>
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 using namespace QtCharts;
@@ -104,6 +106,13 @@ void PhysicsDock::showReadout(
     plot->omegaAxis->setRange(low - margin, high + margin);
 }
 
+void PhysicsDock::showExactError(double angleDegrees, double relativeOmega)
+{
+    ui->errorLabel->setText(
+        tr("Error vs exact: θ = %1°, |Δω|/|ω| = %2")
+            .arg(QString::number(angleDegrees, 'g', 3), QString::number(relativeOmega, 'g', 3)));
+}
+
 void PhysicsDock::changeEvent(QEvent *event)
 {
     QDockWidget::changeEvent(event);
@@ -113,5 +122,8 @@ void PhysicsDock::changeEvent(QEvent *event)
 
 void PhysicsDock::on_integrator_currentIndexChanged(int index)
 {
-    emit stepperChosen(index == 1 ? &vorlix::accurate() : &vorlix::explicitEuler());
+    const vorlix::Stepper *const steppers[]
+        = { &vorlix::explicitEuler(), &vorlix::accurate(), &vorlix::exactSolution() };
+    if (index >= 0 && index < int(std::size(steppers)))
+        emit stepperChosen(steppers[index]);
 }

@@ -27,6 +27,9 @@ public:
 
     void showReadout(
         const vorlix::PhysicsReadout &readout, const std::vector<vorlix::OmegaSample> &samples);
+    /// The running integrator's distance from the exact motion: the turn between the two
+    /// orientations in degrees and |Δω|/|ω|.
+    void showExactError(double angleDegrees, double relativeOmega);
 
     /// Seconds of ω the plot spans, and the points per curve it is thinned to (about one
     /// per pixel of a wide dock) so that a refresh stays cheap next to the simulation.
@@ -37,6 +40,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 signals:
+    /// Explicit Euler, the accurate stepper or the exact solution (exactSolution()).
     void stepperChosen(const vorlix::Stepper *stepper);
 
 private slots:

@@ -7,7 +7,7 @@ PhysicsMenu::PhysicsMenu(const OverlayActions &actions, QObject *parent)
     : QObject(parent), actions(actions)
 {
     for (QAction *action : { actions.angularMomentum, actions.angularVelocity, actions.polhode,
-             actions.invariablePlane })
+             actions.invariablePlane, actions.ghost })
         connect(action, &QAction::toggled, this, [this] { emit overlaysChanged(overlays()); });
 }
 
@@ -18,5 +18,6 @@ OverlaySwitches PhysicsMenu::overlays() const
     s.angularVelocity = actions.angularVelocity->isChecked();
     s.polhode = actions.polhode->isChecked();
     s.invariablePlane = actions.invariablePlane->isChecked();
+    s.ghost = actions.ghost->isChecked();
     return s;
 }

@@ -15,7 +15,7 @@ class PhysicsMenu : public QObject {
 
 public:
     struct OverlayActions {
-        QAction *angularMomentum, *angularVelocity, *polhode, *invariablePlane;
+        QAction *angularMomentum, *angularVelocity, *polhode, *invariablePlane, *ghost;
     };
     PhysicsMenu(const OverlayActions &actions, QObject *parent);
 

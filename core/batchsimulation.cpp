@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batchsimulation.h"
 
+#include "exactmotion.h"
+#include "exactstepper.h"
 #include "integrator.h"
 #include "rigidbody.h"
 #include "runcsv.h"
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace vorlix {
 
@@ -45,6 +48,10 @@ QString writeBatchSimulation(QIODevice *device, const BatchSimulation &run, cons
     body.coefficients = eulerCoefficients(m.moments.x, m.moments.y, m.moments.z);
     body.omega = m.speed * m.omega;
     csv.writeRow(0, body.omega, body.orientation);
+    // The exact solution is sampled at each tick's time, not stepped from tick to tick.
+    std::optional<ExactMotion> exact;
+    if (run.stepper == &exactSolution())
+        exact.emplace(body.moments, body.omega, body.orientation);
 
     // Counted in ticks, so that no time is summed tick by tick and rounding never drifts.
     const double tauPerTick = batchTickSeconds * std::abs(m.speed);
@@ -54,8 +61,14 @@ QString writeBatchSimulation(QIODevice *device, const BatchSimulation &run, cons
     const double ticksPerRow = 1 / (run.rowsPerSecond * tauPerTick);
     long long nextRow = 1;
     for (long long tick = 1; tick <= lastTick; ++tick) {
-        integrateFrame(body, batchTickSeconds, m.iterationsPerFrame, *run.stepper);
         const double time = tick * batchTickSeconds;
+        if (exact) {
+            const ExactMotion::Sample s = exact->at(time);
+            body.omega = s.omega;
+            body.orientation = s.orientation;
+        } else {
+            integrateFrame(body, batchTickSeconds, m.iterationsPerFrame, *run.stepper);
+        }
         if (!isFinite(body.omega) || !isFinite(body.orientation)) {
             csv.finish();
             return QString(QT_TRANSLATE_NOOP("CommandLine",

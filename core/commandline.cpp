@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include "accuratestepper.h"
+#include "exactstepper.h"
 #include "integrator.h"
 
 #include <QCommandLineParser>
@@ -22,6 +23,7 @@ struct IntegratorChoice {
 const IntegratorChoice integrators[] = {
     { "euler", explicitEuler },
     { "accurate", accurate },
+    { "exact", exactSolution },
 };
 
 QString integratorNames()

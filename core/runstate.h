@@ -2,6 +2,8 @@
 #ifndef VORLIX_RUNSTATE_H
 #define VORLIX_RUNSTATE_H
 
+#include "exactreference.h"
+#include "exactstepper.h"
 #include "integrator.h"
 #include "omegahistory.h"
 #include "poinsot.h"
@@ -17,6 +19,8 @@ class RunState {
 public:
     /// The scheme each tick advances the body with; explicit Euler unless the user chose.
     const Stepper *stepper = &explicitEuler();
+    /// Whether the body follows `exact` itself rather than a numerical scheme.
+    bool followsExactMotion() const { return stepper == &exactSolution(); }
 
     /// Set when a tick left ω or the orientation not finite; the next start clears it and
     /// begins from the identity orientation.
@@ -27,6 +31,9 @@ public:
     OmegaHistory omegaHistory;
     /// T and |L| at the last restart: what the readout's drift is measured against.
     double referenceEnergy = 0, referenceMomentum = 0;
+    /// The exact motion from the state the motion was last set by hand, on its own clock:
+    /// what the readout's error is measured against and the ghost body shows.
+    ExactReference exact;
 
     /// The point of contact in the body frame (polhode) and in space (herpolhode),
     /// straight runs thinned to within a third of a pixel at the default size. A full path

@@ -140,7 +140,18 @@ void GLWidget::rotate()
     body.lastIncrement = { deltaOmegaX, deltaOmegaY, deltaOmegaZ };
     body.orientation = orientationMatrix;
 
-    vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *run->stepper);
+    const double duration = iterPerFrame > 0 ? timePerFrame : 0;
+    run->exact.advance(duration);
+    if (run->followsExactMotion()) {
+        // Sampled at the run's clock rather than stepped from the last tick: nothing
+        // drifts, whatever Speed and the iterations are.
+        const vorlix::ExactMotion::Sample &exact = run->exact.state();
+        body.lastIncrement = exact.omega - body.omega;
+        body.omega = exact.omega;
+        body.orientation = exact.orientation;
+    } else {
+        vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *run->stepper);
+    }
 
     omegaX = body.omega.x;
     omegaY = body.omega.y;
@@ -156,7 +167,7 @@ void GLWidget::rotate()
         emit diverged();
     }
 
-    run->advanceClock(iterPerFrame > 0 ? timePerFrame : 0, body.omega);
+    run->advanceClock(duration, body.omega);
 
     ++frameCounter;
     updateGL();

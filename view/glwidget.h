@@ -123,6 +123,9 @@ public:
 signals:
     /// ω or the orientation stopped being finite; the ticks have stopped.
     void diverged();
+    /// A key turned the body (U, V, W) or reset it (Space when stopped): the motion
+    /// continues from a state set by hand.
+    void motionChangedByHand();
 
 protected:
     void initializeGL() override;
@@ -169,6 +172,8 @@ private:
     void drawBodyOverlays();
     /// Last of all, in space: the translucent plane and the herpolhode on it.
     void drawInvariablePlane();
+    /// Over everything else, translucent: the body where the exact motion has it now.
+    void drawGhost();
     bool listsCreated = false;
     /// The sphere's picture, or 0; it goes with the view's display lists.
     GLuint sphereTexture = 0;

@@ -34,7 +34,8 @@ void setBodyTurn(GLWidget &view, int column, double degrees)
     view.turnAngle = degrees;
 }
 
-void pauseResumeOrReset(GLWidget &view)
+/// Returns whether the body was reset.
+bool pauseResumeOrReset(GLWidget &view)
 {
     if (view.timer->isActive()) {
         view.timer->stop();
@@ -47,7 +48,9 @@ void pauseResumeOrReset(GLWidget &view)
         view.resetOrientation = 1;
         view.resetView = 1;
         view.zoom = vorlix::defaultZoom;
+        return true;
     }
+    return false;
 }
 } // namespace
 
@@ -55,15 +58,19 @@ void GLWidget::keyPressEvent(QKeyEvent *event)
 {
     const double step
         = event->modifiers().testFlag(Qt::ShiftModifier) ? -keyTurnDegrees : keyTurnDegrees;
+    bool bodyMoved = false;
     switch (event->key()) {
     case Qt::Key_U:
         setBodyTurn(*this, 0, step);
+        bodyMoved = true;
         break;
     case Qt::Key_V:
         setBodyTurn(*this, 1, step);
+        bodyMoved = true;
         break;
     case Qt::Key_W:
         setBodyTurn(*this, 2, step);
+        bodyMoved = true;
         break;
     case Qt::Key_X:
         viewTurnX = step;
@@ -87,10 +94,17 @@ void GLWidget::keyPressEvent(QKeyEvent *event)
         zoom = float(zoom / keyZoomFactor);
         break;
     case Qt::Key_Space:
-        pauseResumeOrReset(*this);
+        bodyMoved = pauseResumeOrReset(*this);
         break;
     default:
         break;
+    }
+    if (bodyMoved) {
+        // Folded in before the frame, so that whatever restarts from the new pose is
+        // drawn from it in the same frame.
+        applyPendingTurns();
+        turnAngle = 0;
+        emit motionChangedByHand();
     }
     // The one-shot turns must be applied by exactly one repaint.
     updateGL();

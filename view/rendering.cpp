@@ -125,6 +125,7 @@ void GLWidget::drawScene(bool throughTraceLayer)
         drawObject0(ellipsoidList);
     glPopMatrix();
     drawInvariablePlane();
+    drawGhost();
 }
 
 GLuint GLWidget::makeEllipsoid(float radius, int slices, int stacks)

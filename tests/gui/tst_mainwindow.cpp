@@ -439,8 +439,8 @@ void TestMainWindow::menus()
     QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({ "action_Info" }));
     QCOMPARE(entriesOf(form.ui.menuPhysics),
         QStringList({ "actionPhysics_readout", "|", "actionAngular_momentum",
-            "actionAngular_velocity", "actionPolhode", "actionInvariable_plane", "|",
-            "actionRestart_from_the_panel", "actionMoments_from_body" }));
+            "actionAngular_velocity", "actionPolhode", "actionInvariable_plane",
+            "actionExact_ghost", "|", "actionRestart_from_the_panel", "actionMoments_from_body" }));
     QVERIFY(form.ui.actionE_xit->isIconVisibleInMenu());
     QCOMPARE(form.window.menuBar(), form.ui.menuBar);
     QCOMPARE(form.window.statusBar(), form.ui.statusBar);
