@@ -123,6 +123,18 @@ void GLWidget::paintEvent(QPaintEvent *event)
 
 void GLWidget::rotate()
 {
+    if (!advanceTick(timePerFrame)) {
+        // Nothing continues from a state that is no longer a number.
+        timer->stop();
+        run->divergedSinceStart = true;
+        emit diverged();
+    }
+    ++frameCounter;
+    updateGL();
+}
+
+bool GLWidget::advanceTick(double seconds)
+{
     vorlix::RigidBodyState body;
     body.moments = { inertiaX, inertiaY, inertiaZ };
     body.coefficients = { eulerCoefX, eulerCoefY, eulerCoefZ };
@@ -130,7 +142,7 @@ void GLWidget::rotate()
     body.lastIncrement = { deltaOmegaX, deltaOmegaY, deltaOmegaZ };
     body.orientation = orientationMatrix;
 
-    vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *run->stepper);
+    vorlix::integrateFrame(body, seconds, iterPerFrame, *run->stepper);
 
     omegaX = body.omega.x;
     omegaY = body.omega.y;
@@ -139,17 +151,8 @@ void GLWidget::rotate()
     deltaOmegaY = body.lastIncrement.y;
     deltaOmegaZ = body.lastIncrement.z;
     orientationMatrix = body.orientation;
-    if (!vorlix::isFinite(body.omega) || !vorlix::isFinite(body.orientation)) {
-        // Nothing continues from a state that is no longer a number.
-        timer->stop();
-        run->divergedSinceStart = true;
-        emit diverged();
-    }
-
-    run->advanceClock(iterPerFrame > 0 ? timePerFrame : 0, body.omega);
-
-    ++frameCounter;
-    updateGL();
+    run->advanceClock(iterPerFrame > 0 ? seconds : 0, body.omega, body.orientation);
+    return vorlix::isFinite(body.omega) && vorlix::isFinite(body.orientation);
 }
 
 void GLWidget::useTraceLayer(bool enabled, int minimumPoints)
