@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batchsimulation.h"
 #include "commandline.h"
+#include "commandlinefilm.h"
 #include "mainwindow.h"
 #include "presetsource.h"
 #include "translations.h"
@@ -60,6 +61,14 @@ int main(int argc, char *argv[])
         return failure.isEmpty() ? 0 : fail(failure, 1);
     }
 
+    if (!command.videoFile.isEmpty()) {
+        // Checked before QApplication, which needs a display.
+        const QString problem
+            = commandLineFilmProblem(command, vorlix::resolveMotion(command, preset));
+        if (!problem.isEmpty())
+            return fail(problem, 2);
+    }
+
     QApplication application(argc, argv);
     QTranslator qtTranslator;
     QTranslator programTranslator;
@@ -67,7 +76,20 @@ int main(int argc, char *argv[])
     installTranslations(application, QLocale::system().name(), programTranslator,
         standardTranslator, &qtTranslator);
 
+    if (!command.videoFile.isEmpty()) {
+        QString problem;
+        const int status = writeCommandLineFilm(command, preset, &problem);
+        return status == 0 ? 0 : fail(problem, status);
+    }
+
     MainWindow window;
+    if (!command.bodyFile.isEmpty()) {
+        const QString problem = window.loadBody(command.bodyFile);
+        if (!problem.isEmpty())
+            return fail(problem, 2);
+    }
+    if (preset)
+        window.choosePreset(command.presetName);
     window.show();
     return application.exec();
 }

@@ -118,6 +118,7 @@ void MainWindow::LoadValues()
     glWidget->iterPerFrame = p.iterPerFrame;
     // The drift's reference is the panel's own motion, which Speed only runs faster.
     runState.restartClock({ ix, iy, iz }, { wx, wy, wz });
+    runState.record.append(0, { wx * s, wy * s, wz * s }, glWidget->orientationMatrix);
     runState.clearPoinsotPaths();
     restartExactReference();
     glWidget->updateGL();

@@ -20,6 +20,8 @@ class QLabel;
 class QTimer;
 class Ui_MainWindowClass;
 namespace vorlix {
+class Stepper;
+struct Motion;
 struct Preset;
 struct SettingsFile;
 } // namespace vorlix
@@ -43,6 +45,14 @@ public:
     /// Writes the store, the line width and the view's colour to the user's settings file.
     /// Returns false, after warning the user, when the file could not be written.
     bool SaveSettings();
+
+    /// Shows the body read from the OBJ file `path` (stopped first by the caller). An
+    /// empty string, or the one line that says why the file was not taken.
+    QString loadBody(const QString &path);
+    /// Chooses the preset `name` as the Settings list would; false when there is none.
+    bool choosePreset(const QString &name);
+    /// Puts `motion` on the panel (to the panel's precision) and runs it with `stepper`.
+    void showMotion(const vorlix::Motion &motion, const vorlix::Stepper *stepper);
 
     GLWidget *glWidget;
     Ui_MainWindowClass *ui;
@@ -106,6 +116,10 @@ private slots:
     void on_actionPhysics_readout_toggled(bool checked);
     void on_actionRestart_from_the_panel_triggered();
     void on_actionMoments_from_body_triggered();
+
+    // Films and data
+    void on_actionExport_video_triggered();
+    void on_actionExport_data_triggered();
 
 private:
     vorlix::RunState runState;

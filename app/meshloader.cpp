@@ -6,9 +6,6 @@
 #include <QLabel>
 #include <QMessageBox>
 
-// The file is read before the view is replaced, as the texture loader checks its image
-// first: a file that yields nothing to draw keeps the body shown until now. The new view
-// compiles the mesh read here instead of reading the file again.
 void MainWindow::on_actionLoad_triangulated_OBJ_triggered()
 {
     stopSimulation();
@@ -16,17 +13,24 @@ void MainWindow::on_actionLoad_triangulated_OBJ_triggered()
         QDir::currentPath(), tr("3D Objects *.obj (*.obj);;All files (*.*)"));
     if (path.isNull())
         return;
+    const QString problem = loadBody(path);
+    if (!problem.isEmpty())
+        QMessageBox::warning(nullptr, tr("Warning"), problem);
+}
+
+// The file is read before the view is replaced, as the texture loader checks its image
+// first: a file that yields nothing to draw keeps the body shown until now. The new view
+// compiles the mesh read here instead of reading the file again.
+QString MainWindow::loadBody(const QString &path)
+{
     vorlix::ObjFile read = vorlix::readObjFile(path, vorlix::numericLocaleSeparator());
-    if (!read.opened) {
-        QMessageBox::warning(nullptr, tr("Warning"), tr("Can't open ") + path);
-        return;
-    }
-    if (read.mesh.triangleCount() == 0) {
-        QMessageBox::warning(nullptr, tr("Warning"), tr("No triangles in ") + path);
-        return;
-    }
+    if (!read.opened)
+        return tr("Can't open ") + path;
+    if (read.mesh.triangleCount() == 0)
+        return tr("No triangles in ") + path;
     bodyFileName = path.toUtf8();
     textureFileName = "";
     replaceView(std::move(read.mesh));
     messageLabel->setText("<small>" + tr("object ") + path + tr(" loaded", "object") + "</small>");
+    return QString();
 }

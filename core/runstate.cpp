@@ -10,14 +10,18 @@ void RunState::restartClock(const Vector3 &moments, const Vector3 &omega)
 {
     simulatedTime = 0;
     omegaHistory.clear();
+    record.clear();
+    startMoments = moments;
+    startOmega = omega;
     referenceEnergy = kineticEnergy(moments, omega);
     referenceMomentum = angularMomentumMagnitude(moments, omega);
 }
 
-void RunState::advanceClock(double duration, const Vector3 &omega)
+void RunState::advanceClock(double duration, const Vector3 &omega, const Matrix4 &orientation)
 {
     simulatedTime += duration;
     omegaHistory.append(simulatedTime, omega);
+    record.append(simulatedTime, omega, orientation);
 }
 
 void RunState::clearPoinsotPaths()
@@ -34,8 +38,7 @@ void RunState::recordPoinsotPaths(
     if (polhodeShown)
         appendContactPoint(polhode, c.bodyContact, poinsotPathTolerance, poinsotPathCapacity);
     if (herpolhodeShown)
-        appendContactPoint(
-            herpolhode, c.worldContact, poinsotPathTolerance, poinsotPathCapacity);
+        appendContactPoint(herpolhode, c.worldContact, poinsotPathTolerance, poinsotPathCapacity);
 }
 
 } // namespace vorlix

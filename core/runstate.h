@@ -7,6 +7,7 @@
 #include "integrator.h"
 #include "omegahistory.h"
 #include "poinsot.h"
+#include "runrecord.h"
 
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
     /// The exact motion from the state the motion was last set by hand, on its own clock:
     /// what the readout's error is measured against and the ghost body shows.
     ExactReference exact;
+    /// The moments and the panel's ω (before Speed) the clock last restarted from.
+    Vector3 startMoments, startOmega;
+    /// Every tick since the last restart (bounded: see RunRecord), for the data export.
+    RunRecord record;
 
     /// The point of contact in the body frame (polhode) and in space (herpolhode),
     /// straight runs thinned to within a third of a pixel at the default size. A full path
@@ -42,10 +47,12 @@ public:
     static constexpr std::size_t poinsotPathCapacity = 20000;
     static constexpr double poinsotPathTolerance = 0.001;
 
-    /// t = 0, the ω history empties, and T and |L| of this motion become the reference.
+    /// t = 0, the ω history and the record empty, and T and |L| of this motion become the
+    /// reference.
     void restartClock(const Vector3 &moments, const Vector3 &omega);
-    /// One tick of `duration` simulated seconds (none when no sub-step ran) ended at ω.
-    void advanceClock(double duration, const Vector3 &omega);
+    /// One tick of `duration` simulated seconds (none when no sub-step ran) ended at ω
+    /// (times Speed, as simulated) and `orientation`.
+    void advanceClock(double duration, const Vector3 &omega, const Matrix4 &orientation);
     void clearPoinsotPaths();
     /// Appends this instant's point of contact to the paths that are switched on.
     void recordPoinsotPaths(const PoinsotConstruction &c, bool polhodeShown, bool herpolhodeShown);

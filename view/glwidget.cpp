@@ -133,6 +133,18 @@ void GLWidget::paintEvent(QPaintEvent *event)
 
 void GLWidget::rotate()
 {
+    if (!advanceTick(timePerFrame)) {
+        // Nothing continues from a state that is no longer a number.
+        timer->stop();
+        run->divergedSinceStart = true;
+        emit diverged();
+    }
+    ++frameCounter;
+    updateGL();
+}
+
+bool GLWidget::advanceTick(double seconds)
+{
     vorlix::RigidBodyState body;
     body.moments = { inertiaX, inertiaY, inertiaZ };
     body.coefficients = { eulerCoefX, eulerCoefY, eulerCoefZ };
@@ -140,7 +152,7 @@ void GLWidget::rotate()
     body.lastIncrement = { deltaOmegaX, deltaOmegaY, deltaOmegaZ };
     body.orientation = orientationMatrix;
 
-    const double duration = iterPerFrame > 0 ? timePerFrame : 0;
+    const double duration = iterPerFrame > 0 ? seconds : 0;
     run->exact.advance(duration);
     if (run->followsExactMotion()) {
         // Sampled at the run's clock rather than stepped from the last tick: nothing
@@ -150,7 +162,7 @@ void GLWidget::rotate()
         body.omega = exact.omega;
         body.orientation = exact.orientation;
     } else {
-        vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *run->stepper);
+        vorlix::integrateFrame(body, seconds, iterPerFrame, *run->stepper);
     }
 
     omegaX = body.omega.x;
@@ -160,17 +172,8 @@ void GLWidget::rotate()
     deltaOmegaY = body.lastIncrement.y;
     deltaOmegaZ = body.lastIncrement.z;
     orientationMatrix = body.orientation;
-    if (!vorlix::isFinite(body.omega) || !vorlix::isFinite(body.orientation)) {
-        // Nothing continues from a state that is no longer a number.
-        timer->stop();
-        run->divergedSinceStart = true;
-        emit diverged();
-    }
-
-    run->advanceClock(duration, body.omega);
-
-    ++frameCounter;
-    updateGL();
+    run->advanceClock(duration, body.omega, body.orientation);
+    return vorlix::isFinite(body.omega) && vorlix::isFinite(body.orientation);
 }
 
 void GLWidget::useTraceLayer(bool enabled, int minimumPoints)

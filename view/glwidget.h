@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QImage;
@@ -37,6 +38,10 @@ public:
     /// Draws the frame now, composed and on screen when this returns: each tick and each
     /// key draws (and records) exactly one frame.
     void updateGL();
+    /// Advances the body and the run's clock by one tick of `seconds` simulated seconds in
+    /// iterPerFrame sub-steps of the run's stepper. False when ω or the orientation is no
+    /// longer finite.
+    bool advanceTick(double seconds);
 
     // Rendering
     GLuint makeEllipsoid(float radius, int slices, int stacks);
@@ -68,6 +73,15 @@ public:
     /// most tileSide pixels (0: as large as the implementation and memory allow).
     /// Null if no offscreen buffer can be made.
     QImage renderSquareImage(int side, int tileSide = 0);
+
+    enum class FilmEnd { Complete, Stopped, Diverged, NoPicture };
+    /// Films the motion from this instant: `frameCount` pictures as renderSquareImage(side)
+    /// draws them, the first of this instant, each later one advanced by one tick of
+    /// `secondsPerFrame` simulated seconds, handed in turn to `take`, which stops the film
+    /// by returning false. The run is paused meanwhile and left exactly as it was (body,
+    /// traces, clock, record and paths); a running one goes on afterwards.
+    FilmEnd filmFrames(int side, int frameCount, double secondsPerFrame,
+        const std::function<bool(const QImage &)> &take);
 
     /// Points a trace buffer of 40,000,000 bytes has room for.
     static constexpr int traceCapacity = 40000000 / (3 * sizeof(double));

@@ -91,6 +91,7 @@ void TestBatchRun::exitStatus_data()
     row("help", "--help --body", 0, "--simulate SECONDS");
     row("unknown preset", "--simulate 1 --preset None --csv", 2);
     row("negative moment", "--simulate 1 --moments 1,-2,3 --omega 0,1,0 --csv", 2);
+    row("odd film side", "--length 1 --size 255 --moments 1,2,3 --omega 0,4,0 --video", 2);
 }
 
 void TestBatchRun::exitStatus()

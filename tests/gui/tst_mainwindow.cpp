@@ -433,7 +433,8 @@ void TestMainWindow::menus()
 
     QCOMPARE(entriesOf(form.ui.menu_File),
         QStringList({ "actionLoad_triangulated_OBJ", "actionLoad_texture", "|",
-            "actionExport_as_image", "actionExport_lines_as_OBJ", "|", "actionE_xit" }));
+            "actionExport_as_image", "actionExport_video", "actionExport_data",
+            "actionExport_lines_as_OBJ", "|", "actionE_xit" }));
     QCOMPARE(entriesOf(form.ui.menuSettings),
         QStringList({ "actionBackground_color", "actionLine_width", "actionLoad_settings_file" }));
     QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({ "action_Info" }));
