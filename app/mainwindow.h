@@ -12,15 +12,19 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class GLWidget;
 class PhysicsDock;
 class PhysicsMenu;
+class QFileSystemWatcher;
 class QLabel;
+class QLockFile;
 class QTimer;
 class Ui_MainWindowClass;
 namespace vorlix {
 struct Preset;
+struct PresetFileResult;
 struct SettingsFile;
 } // namespace vorlix
 
@@ -40,8 +44,10 @@ public:
     void LoadValues();
     /// Appends the presets of a settings file to the store; sets the colour and line width.
     void ReadSettings(QString fileName);
-    /// Writes the store, the line width and the view's colour to the user's settings file.
-    /// Returns false, after warning the user, when the file could not be written.
+    /// Writes the line width and the view's colour to the user's settings file, and the
+    /// store too when the file does not exist yet; presets other windows stored there are
+    /// kept and listed. Returns false, after warning the user, when the file could not be
+    /// written.
     bool SaveSettings();
 
     GLWidget *glWidget;
@@ -107,6 +113,9 @@ private slots:
     void on_actionRestart_from_the_panel_triggered();
     void on_actionMoments_from_body_triggered();
 
+    // Presets
+    void on_actionRestore_previous_presets_triggered();
+
 private:
     vorlix::RunState runState;
     vorlix::ObjMesh loadedMesh;
@@ -122,6 +131,9 @@ private:
     /// Throws the view away and builds a new one from bodyFileName and textureFileName,
     /// drawing `mesh` (already read from bodyFileName) as the body.
     void replaceView(vorlix::ObjMesh mesh = {});
+    /// Reads the OBJ file and shows it as the body, or warns and keeps the body shown when
+    /// it cannot be opened or holds no triangle. Returns whether the body was replaced.
+    bool loadBody(const QString &path);
     /// Hands a new view the window's state: the background colour, the run state, the
     /// overlay switches, the panel and the handling of a diverged run. The line width is
     /// the start-up view's only; a view made for a new body starts at 1 pixel.
@@ -134,7 +146,20 @@ private:
     void refreshPhysicsReadout();
 
     // Presets
+    /// Where default.ini and the shipped bodies are: the working directory at start-up.
+    QString dataFolder;
+    /// The body file of each preset, beside the arrays (empty: the preset keeps the body).
+    QStringList presetBodies;
+    /// Whether choosing a preset loads its body: not while the program picks one itself.
+    bool presetBodiesLoad = true;
+    QFileSystemWatcher *presetWatcher = nullptr;
+    /// The user's settings file as this window last wrote or read it.
+    QByteArray presetFileSeen;
+
+    void setUpPresetBox();
     void appendSettings(const vorlix::SettingsFile &settings, const QString &fileName);
+    /// Appends presets while there is room; returns how many found none.
+    int appendPresets(const QVector<vorlix::Preset> &presets);
     void allocatePresetArrays();
     void releasePresetArrays();
     void resetPresetStore();
@@ -144,6 +169,25 @@ private:
     /// The parameters as the panel shows them (without a name).
     vorlix::Preset panel() const;
     void showOnPanel(const vorlix::Preset &preset);
+    /// Loads a preset's body file: a bare name from the data folder, a path as it is.
+    void loadPresetBody(const QString &bodyFile);
+    /// Shows the whole current name from its start and lets the list show every name.
+    void fitPresetBox();
+    /// The store with the view's colour and the line width, as the user's file keeps it.
+    vorlix::SettingsFile storeFile() const;
+    /// Takes in the result of one locked change of the user's file; warns about a failure.
+    bool takeInChange(const vorlix::PresetFileResult &result);
+    /// Replaces the store and the list with another window's presets; the panel is kept.
+    void listPresetsFrom(const vorlix::SettingsFile &settings);
+    /// Replaces the store by a whole file's presets, colour and line width, selecting the
+    /// first preset without loading its body.
+    void replaceStore(const vorlix::SettingsFile &settings, const QString &fileName);
+    /// Writes the whole store over the user's file; the caller holds its lock.
+    bool writeWholeStore();
+    /// Takes the lock other windows take before they change the user's file.
+    bool lockPresetFile(QLockFile &lock) const;
+    void watchPresetFile();
+    void presetFileChanged();
 };
 
 #endif

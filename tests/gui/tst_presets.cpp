@@ -409,7 +409,9 @@ void TestPresets::loadSettingsFile()
     QCOMPARE(w.glWidget->backgroundColor, QColor(0, 255, 0));
     QCOMPARE(w.glWidget->lineWidth, 5.0f);
     QCOMPARE(w.lineWidth, 5.0f);
-    QCOMPARE(w.messageLabel->text(), "<small>settings " + imported + " loaded</small>");
+    QCOMPARE(w.messageLabel->text(),
+        "<small>Settings " + imported + " loaded; the previous presets are kept in "
+            + home.userSettingsFile() + ".bak</small>");
     compareStoreWithComboAndFile(w, home.userSettingsFile());
     const vorlix::SettingsFile saved = readFile(home.userSettingsFile());
     QCOMPARE(saved.colourText, QString("00ff00"));
