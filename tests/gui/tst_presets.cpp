@@ -4,6 +4,7 @@
 #include "settingsfile.h"
 #include "testsupport.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -11,7 +12,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QtTest>
 #include <memory>
 #include <sys/socket.h>
@@ -184,6 +187,20 @@ private:
     int fd = -1;
 };
 
+// Run again as another window: each name read is stored with "+" and answered "saved"; at
+// the end of the input the window's list follows, joined by "|".
+int actAsOtherWindow()
+{
+    MainWindow w;
+    QTextStream in(stdin), out(stdout);
+    for (QString name; in.readLineInto(&name); out << "saved" << Qt::endl) {
+        box(w)->setEditText(name);
+        button(w, "save")->click();
+    }
+    out << w.presetNames.join('|') << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 class TestPresets : public QObject {
@@ -208,6 +225,14 @@ private slots:
     void failedSaveKeepsPreviousFile();
     void storeHoldsAtMost500_data();
     void storeHoldsAtMost500();
+    void presetsBringTheirBody();
+    void longNamesFit();
+    void twoProcessesLoseNothing();
+    void otherWindowsChangesListed();
+    void importsChecked_data();
+    void importsChecked();
+    void restorePreviousPresets_data();
+    void restorePreviousPresets();
 };
 
 void TestPresets::startUp_data()
@@ -610,5 +635,179 @@ void TestPresets::storeHoldsAtMost500()
     QCOMPARE(fileContents(home.userSettingsFile()), before);
 }
 
-QTEST_MAIN(TestPresets)
+void TestPresets::presetsBringTheirBody()
+{
+    TemporaryHome home;
+    const QString plate = home.filePath("plate copy.obj");
+    QVERIFY(QFile::copy("plate.obj", plate));
+    vorlix::SettingsFile settings = store({ "first", "plain", "tee", "again", "path", "none" });
+    const QStringList bodies { "tee.obj", "", "tee.obj", "tee.obj", plate, "none.obj" };
+    for (int i = 0; i < bodies.size(); ++i)
+        settings.presets[i].bodyFile = bodies[i];
+    writeFile(home.userSettingsFile(), settings);
+    MainWindow w;
+    const auto shown
+        = [&w] { return QFileInfo(QString::fromUtf8(w.bodyFileName)).absoluteFilePath(); };
+    const QString cylinder = QFileInfo("cylinder.obj").absoluteFilePath();
+    const QString tee = QFileInfo("tee.obj").absoluteFilePath();
+    QCOMPARE(shown(), cylinder);
+
+    MessageBoxAnswer warning;
+    const DialogScript script({ pressOnMessage(&warning) });
+    const struct {
+        int chosen;
+        QString body;
+        bool newView;
+    } steps[] = { { 1, cylinder, false }, { 2, tee, true }, { 3, tee, false }, { 5, tee, false },
+        { 4, plate, true } };
+    for (const auto &step : steps) {
+        const QPointer<GLWidget> view = w.glWidget;
+        box(w)->setCurrentIndex(step.chosen);
+        comparePanel(w, settings.presets[step.chosen]);
+        QCOMPARE(shown(), step.body);
+        QCOMPARE(view.isNull(), step.newView);
+    }
+    QCOMPARE(warning.text, "Can't open " + QFileInfo("none.obj").absoluteFilePath());
+    // Deleting selects the preset before, without its body.
+    button(w, "delete_2")->click();
+    QCOMPARE(box(w)->currentText(), QString("again"));
+    QCOMPARE(shown(), plate);
+}
+
+void TestPresets::longNamesFit()
+{
+    TemporaryHome home;
+    const QString name = QString("A name far longer than the box is wide, ").repeated(3);
+    writeFile(home.userSettingsFile(), store({ name, "short" }));
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(box(w)->lineEdit()->cursorPosition(), 0);
+    QCOMPARE(box(w)->toolTip(), name);
+    box(w)->showPopup();
+    QVERIFY(box(w)->view()->width() > box(w)->fontMetrics().horizontalAdvance(name));
+    box(w)->hidePopup();
+    button(w, "save")->click();
+    QCOMPARE(namesOf(readFile(home.userSettingsFile())), QStringList({ name, "short" }));
+}
+
+void TestPresets::twoProcessesLoseNothing()
+{
+    TemporaryHome home;
+    writeFile(home.userSettingsFile(), store({}));
+    MainWindow w;
+    QProcess other;
+    other.start(QCoreApplication::applicationFilePath(), { "other-window" });
+    QStringList names;
+    for (int i = 0; i < 50; ++i) {
+        names << QString("a %1").arg(i) << QString("b %1").arg(i);
+        box(w)->setEditText(names[2 * i]);
+        button(w, "save")->click();
+        other.write(names.last().toUtf8() + '\n');
+        while (!other.canReadLine())
+            QVERIFY(other.waitForReadyRead(10000));
+        other.readLine();
+    }
+    other.closeWriteChannel();
+    QVERIFY(other.waitForFinished(10000));
+    QCOMPARE(QString(other.readAll()).trimmed().split('|'), names);
+    QTRY_COMPARE(w.presetNames, names);
+    QCOMPARE(namesOf(readFile(home.userSettingsFile())), names);
+}
+
+void TestPresets::otherWindowsChangesListed()
+{
+    TemporaryHome home;
+    writeFile(home.userSettingsFile(), store({ "a", "b", "c" }));
+    MainWindow first, second;
+    box(first)->setCurrentIndex(1);
+    const vorlix::Preset edited = numbered("", 20);
+    setPanel(first, edited);
+    // A lock left by a process that is gone does not hold the other window up.
+    QFile lock(home.userSettingsFile() + ".lock");
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write("2147483647\nvorlix\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    QVERIFY(lock.flush()
+        && lock.setFileTime(
+            QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    lock.close();
+
+    const DialogScript noDialog;
+    box(second)->setCurrentIndex(1);
+    button(second, "delete_2")->click();
+    QTRY_COMPARE(first.presetNames, QStringList({ "a", "c" }));
+    QVERIFY(noDialog.unexpected.isEmpty());
+    comparePanel(first, edited);
+    QCOMPARE(box(first)->currentText(), QString("b"));
+}
+
+void TestPresets::importsChecked_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("a header without ]")
+        << QByteArray("[broken\nIx=abc\n") << "Not loaded: %1 is not a settings file";
+    QTest::newRow("a moment of no number")
+        << QByteArray("[a]\nIx=abc\n") << "Not loaded: %1 has a moment that is not positive";
+}
+
+void TestPresets::importsChecked()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, warning);
+    TemporaryHome home;
+    writeFile(home.userSettingsFile(), store({ "old" }));
+    const QByteArray before = fileContents(home.userSettingsFile());
+    const QString chosen = home.filePath("chosen.ini");
+    QFile file(chosen);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    MainWindow w;
+    MessageBoxAnswer seen;
+    const DialogScript script({ chooseFile(chosen), pressOnMessage(&seen) });
+    action(w, "actionLoad_settings_file")->trigger();
+    QCOMPARE(seen.text, warning.arg(chosen));
+    QCOMPARE(items(box(w)), QStringList { "old" });
+    QCOMPARE(fileContents(home.userSettingsFile()), before);
+    QVERIFY(!QFile::exists(home.userSettingsFile() + ".bak"));
+}
+
+void TestPresets::restorePreviousPresets_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("confirmed: the files trade places") << true;
+    QTest::newRow("declined: nothing changes") << false;
+}
+
+void TestPresets::restorePreviousPresets()
+{
+    QFETCH(bool, confirmed);
+    TemporaryHome home;
+    const QString user = home.userSettingsFile(), chosen = home.filePath("chosen.ini");
+    writeFile(user, store({ "old 1", "old 2" }));
+    writeFile(chosen, store({ "new" }));
+    const QByteArray old = fileContents(user);
+    MainWindow w;
+    MessageBoxAnswer question;
+    const DialogScript script({ chooseFile(chosen),
+        pressOnMessage(&question, confirmed ? QMessageBox::Yes : QMessageBox::No) });
+    action(w, "actionLoad_settings_file")->trigger();
+    const QByteArray imported = fileContents(user);
+    action(w, "actionRestore_previous_presets")->trigger();
+
+    QCOMPARE(question.title, QString("Restore previous presets"));
+    QCOMPARE(fileContents(user), confirmed ? old : imported);
+    QCOMPARE(fileContents(user + ".bak"), confirmed ? imported : old);
+    compareStoreWithComboAndFile(w, user);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (application.arguments().value(1) == "other-window")
+        return actAsOtherWindow();
+    TestPresets test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_presets.moc"
