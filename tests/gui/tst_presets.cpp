@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QSysInfo>
 #include <QtTest>
 #include <memory>
 #include <sys/socket.h>
@@ -187,15 +186,15 @@ private:
     int fd = -1;
 };
 
-// Run again as another window: each name read is stored with "+" and answered "saved"; at
-// the end of the input the window's list follows, joined by "|".
+// Run again as another window: "+name" is stored with "+", "-name" deleted, each answered
+// with a dot; at the end of the input the window's list follows, joined by "|".
 int actAsOtherWindow()
 {
     MainWindow w;
     QTextStream in(stdin), out(stdout);
-    for (QString name; in.readLineInto(&name); out << "saved" << Qt::endl) {
-        box(w)->setEditText(name);
-        button(w, "save")->click();
+    for (QString line; in.readLineInto(&line); out << '.' << Qt::flush) {
+        box(w)->setEditText(line.mid(1));
+        button(w, line.startsWith('+') ? "save" : "delete_2")->click();
     }
     out << w.presetNames.join('|') << Qt::endl;
     return 0;
@@ -219,20 +218,15 @@ private slots:
     void loadSettingsFile();
     void cancelledLoadChangesNothing();
     void unreadableFileKeepsStoreAndUserFile();
-    void importKeepsPresetsSafe();
     void unwritableSettingsDirectory_data();
     void unwritableSettingsDirectory();
     void failedSaveKeepsPreviousFile();
     void storeHoldsAtMost500_data();
     void storeHoldsAtMost500();
     void presetsBringTheirBody();
-    void longNamesFit();
     void twoProcessesLoseNothing();
-    void otherWindowsChangesListed();
-    void importsChecked_data();
-    void importsChecked();
-    void restorePreviousPresets_data();
-    void restorePreviousPresets();
+    void importsCheckedAndUndone_data();
+    void importsCheckedAndUndone();
 };
 
 void TestPresets::startUp_data()
@@ -489,25 +483,6 @@ void TestPresets::unreadableFileKeepsStoreAndUserFile()
     QCOMPARE(fileContents(home.userSettingsFile()), before);
 }
 
-void TestPresets::importKeepsPresetsSafe()
-{
-    TemporaryHome home;
-    writeFile(home.userSettingsFile(), store({ "old" }));
-    const QByteArray before = fileContents(home.userSettingsFile());
-    const QString chosen = home.path() + "/chosen.ini";
-    writeFile(chosen, store({}));
-    MainWindow w;
-    MessageBoxAnswer warning;
-    const DialogScript script({ chooseFile(chosen), pressOnMessage(&warning), chooseFile(chosen) });
-    action(w, "actionLoad_settings_file")->trigger();
-    QCOMPARE(warning.text, "No presets in " + chosen);
-    QCOMPARE(fileContents(home.userSettingsFile()), before);
-    compareStoreWithComboAndFile(w, home.userSettingsFile());
-    writeFile(chosen, store({ "new" }));
-    action(w, "actionLoad_settings_file")->trigger();
-    QCOMPARE(fileContents(home.userSettingsFile() + ".bak"), before);
-}
-
 void TestPresets::unwritableSettingsDirectory_data()
 {
     QTest::addColumn<QString>("operation");
@@ -638,57 +613,36 @@ void TestPresets::storeHoldsAtMost500()
 void TestPresets::presetsBringTheirBody()
 {
     TemporaryHome home;
-    const QString plate = home.filePath("plate copy.obj");
+    const QString plate = home.filePath("plate copy.obj"),
+                  tee = QFileInfo("tee.obj").absoluteFilePath();
     QVERIFY(QFile::copy("plate.obj", plate));
-    vorlix::SettingsFile settings = store({ "first", "plain", "tee", "again", "path", "none" });
+    const QString longName = QString("A name far longer than the box is wide, ").repeated(3);
+    vorlix::SettingsFile settings = store({ longName, "plain", "tee", "again", "path", "none" });
     const QStringList bodies { "tee.obj", "", "tee.obj", "tee.obj", plate, "none.obj" };
     for (int i = 0; i < bodies.size(); ++i)
         settings.presets[i].bodyFile = bodies[i];
     writeFile(home.userSettingsFile(), settings);
     MainWindow w;
-    const auto shown
-        = [&w] { return QFileInfo(QString::fromUtf8(w.bodyFileName)).absoluteFilePath(); };
-    const QString cylinder = QFileInfo("cylinder.obj").absoluteFilePath();
-    const QString tee = QFileInfo("tee.obj").absoluteFilePath();
-    QCOMPARE(shown(), cylinder);
-
+    QCOMPARE(box(w)->lineEdit()->cursorPosition(), 0);
+    QCOMPARE(box(w)->toolTip(), longName);
+    QVERIFY(box(w)->view()->minimumWidth() > box(w)->fontMetrics().horizontalAdvance(longName));
+    button(w, "save")->click();
+    QCOMPARE(namesOf(readFile(home.userSettingsFile())), namesOf(settings));
+    QCOMPARE(w.bodyFileName, QByteArray("cylinder.obj"));
     MessageBoxAnswer warning;
     const DialogScript script({ pressOnMessage(&warning) });
-    const struct {
-        int chosen;
-        QString body;
-        bool newView;
-    } steps[] = { { 1, cylinder, false }, { 2, tee, true }, { 3, tee, false }, { 5, tee, false },
-        { 4, plate, true } };
-    for (const auto &step : steps) {
+    const std::tuple<int, QString, bool> steps[] = { { 1, "cylinder.obj", false }, { 2, tee, true },
+        { 3, tee, false }, { 5, tee, false }, { 4, plate, true } };
+    for (const auto &[chosen, body, newView] : steps) {
         const QPointer<GLWidget> view = w.glWidget;
-        box(w)->setCurrentIndex(step.chosen);
-        comparePanel(w, settings.presets[step.chosen]);
-        QCOMPARE(shown(), step.body);
-        QCOMPARE(view.isNull(), step.newView);
+        box(w)->setCurrentIndex(chosen);
+        comparePanel(w, settings.presets[chosen]);
+        QCOMPARE(QString(w.bodyFileName), body);
+        QCOMPARE(view.isNull(), newView);
     }
     QCOMPARE(warning.text, "Can't open " + QFileInfo("none.obj").absoluteFilePath());
-    // Deleting selects the preset before, without its body.
-    button(w, "delete_2")->click();
-    QCOMPARE(box(w)->currentText(), QString("again"));
-    QCOMPARE(shown(), plate);
-}
-
-void TestPresets::longNamesFit()
-{
-    TemporaryHome home;
-    const QString name = QString("A name far longer than the box is wide, ").repeated(3);
-    writeFile(home.userSettingsFile(), store({ name, "short" }));
-    MainWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(box(w)->lineEdit()->cursorPosition(), 0);
-    QCOMPARE(box(w)->toolTip(), name);
-    box(w)->showPopup();
-    QVERIFY(box(w)->view()->width() > box(w)->fontMetrics().horizontalAdvance(name));
-    box(w)->hidePopup();
-    button(w, "save")->click();
-    QCOMPARE(namesOf(readFile(home.userSettingsFile())), QStringList({ name, "short" }));
+    button(w, "delete_2")->click(); // selects "again" without its body
+    QCOMPARE(box(w)->currentText() + w.bodyFileName, "again" + plate);
 }
 
 void TestPresets::twoProcessesLoseNothing()
@@ -698,106 +652,70 @@ void TestPresets::twoProcessesLoseNothing()
     MainWindow w;
     QProcess other;
     other.start(QCoreApplication::applicationFilePath(), { "other-window" });
+    const auto tell = [&other](const QString &command) {
+        other.write(command.toUtf8() + '\n');
+        QVERIFY(other.waitForReadyRead(10000) && other.read(1) == ".");
+    };
     QStringList names;
     for (int i = 0; i < 50; ++i) {
         names << QString("a %1").arg(i) << QString("b %1").arg(i);
         box(w)->setEditText(names[2 * i]);
         button(w, "save")->click();
-        other.write(names.last().toUtf8() + '\n');
-        while (!other.canReadLine())
-            QVERIFY(other.waitForReadyRead(10000));
-        other.readLine();
+        tell("+" + names.last());
     }
+    // The other window deletes the preset shown here, past a lock whose process is gone.
+    box(w)->setCurrentIndex(7);
+    const vorlix::Preset edited = numbered("", 20);
+    setPanel(w, edited);
+    QFile lock(home.userSettingsFile() + ".lock");
+    QVERIFY(lock.open(QIODevice::WriteOnly)
+        && lock.setFileTime(
+            QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    tell("-" + names.takeAt(7));
     other.closeWriteChannel();
     QVERIFY(other.waitForFinished(10000));
     QCOMPARE(QString(other.readAll()).trimmed().split('|'), names);
     QTRY_COMPARE(w.presetNames, names);
     QCOMPARE(namesOf(readFile(home.userSettingsFile())), names);
+    comparePanel(w, edited);
 }
 
-void TestPresets::otherWindowsChangesListed()
-{
-    TemporaryHome home;
-    writeFile(home.userSettingsFile(), store({ "a", "b", "c" }));
-    MainWindow first, second;
-    box(first)->setCurrentIndex(1);
-    const vorlix::Preset edited = numbered("", 20);
-    setPanel(first, edited);
-    // A lock left by a process that is gone does not hold the other window up.
-    QFile lock(home.userSettingsFile() + ".lock");
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.write("2147483647\nvorlix\n" + QSysInfo::machineHostName().toUtf8() + '\n');
-    QVERIFY(lock.flush()
-        && lock.setFileTime(
-            QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-    lock.close();
-
-    const DialogScript noDialog;
-    box(second)->setCurrentIndex(1);
-    button(second, "delete_2")->click();
-    QTRY_COMPARE(first.presetNames, QStringList({ "a", "c" }));
-    QVERIFY(noDialog.unexpected.isEmpty());
-    comparePanel(first, edited);
-    QCOMPARE(box(first)->currentText(), QString("b"));
-}
-
-void TestPresets::importsChecked_data()
+void TestPresets::importsCheckedAndUndone_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("message"); // %1: the file chosen, %2: the backup
+    QTest::newRow("no presets") << QByteArray("Color=000000\n") << "No presets in %1";
     QTest::newRow("a header without ]")
         << QByteArray("[broken\nIx=abc\n") << "Not loaded: %1 is not a settings file";
     QTest::newRow("a moment of no number")
         << QByteArray("[a]\nIx=abc\n") << "Not loaded: %1 has a moment that is not positive";
+    QTest::newRow("a settings file, then restored")
+        << QByteArray("[new]\nIx=2\n")
+        << "Replace the presets with those kept in %2? The present ones are kept there in their "
+           "place.";
 }
 
-void TestPresets::importsChecked()
+void TestPresets::importsCheckedAndUndone()
 {
     QFETCH(QByteArray, content);
-    QFETCH(QString, warning);
-    TemporaryHome home;
-    writeFile(home.userSettingsFile(), store({ "old" }));
-    const QByteArray before = fileContents(home.userSettingsFile());
-    const QString chosen = home.filePath("chosen.ini");
-    QFile file(chosen);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    file.close();
-    MainWindow w;
-    MessageBoxAnswer seen;
-    const DialogScript script({ chooseFile(chosen), pressOnMessage(&seen) });
-    action(w, "actionLoad_settings_file")->trigger();
-    QCOMPARE(seen.text, warning.arg(chosen));
-    QCOMPARE(items(box(w)), QStringList { "old" });
-    QCOMPARE(fileContents(home.userSettingsFile()), before);
-    QVERIFY(!QFile::exists(home.userSettingsFile() + ".bak"));
-}
-
-void TestPresets::restorePreviousPresets_data()
-{
-    QTest::addColumn<bool>("confirmed");
-    QTest::newRow("confirmed: the files trade places") << true;
-    QTest::newRow("declined: nothing changes") << false;
-}
-
-void TestPresets::restorePreviousPresets()
-{
-    QFETCH(bool, confirmed);
+    QFETCH(QString, message);
     TemporaryHome home;
     const QString user = home.userSettingsFile(), chosen = home.filePath("chosen.ini");
     writeFile(user, store({ "old 1", "old 2" }));
-    writeFile(chosen, store({ "new" }));
     const QByteArray old = fileContents(user);
+    QFile file(chosen);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) && file.flush());
     MainWindow w;
-    MessageBoxAnswer question;
+    MessageBoxAnswer seen;
+    const bool restoring = message.startsWith("Replace");
     const DialogScript script({ chooseFile(chosen),
-        pressOnMessage(&question, confirmed ? QMessageBox::Yes : QMessageBox::No) });
+        pressOnMessage(&seen, restoring ? QMessageBox::Yes : QMessageBox::Ok) });
     action(w, "actionLoad_settings_file")->trigger();
     const QByteArray imported = fileContents(user);
-    action(w, "actionRestore_previous_presets")->trigger();
-
-    QCOMPARE(question.title, QString("Restore previous presets"));
-    QCOMPARE(fileContents(user), confirmed ? old : imported);
-    QCOMPARE(fileContents(user + ".bak"), confirmed ? imported : old);
+    if (restoring)
+        action(w, "actionRestore_previous_presets")->trigger();
+    QCOMPARE(seen.text, message.replace("%1", chosen).replace("%2", user + ".bak"));
+    QCOMPARE(fileContents(user) + fileContents(user + ".bak"), old + (restoring ? imported : ""));
     compareStoreWithComboAndFile(w, user);
 }
 
