@@ -67,7 +67,7 @@ MainWindow::MainWindow(QWidget *parent)
     createStatusLabels();
     createPhysicsReadout();
 
-    ui->Settings->insertItems(ui->Settings->count(), presetNames);
+    setUpPresetBox();
 
     configureView();
     glWidget->lineWidth = lineWidth;

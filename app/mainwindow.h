@@ -12,17 +12,21 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class GLWidget;
 class PhysicsDock;
 class PhysicsMenu;
+class QFileSystemWatcher;
 class QLabel;
+class QLockFile;
 class QTimer;
 class Ui_MainWindowClass;
 namespace vorlix {
 class Stepper;
 struct Motion;
 struct Preset;
+struct PresetFileResult;
 struct SettingsFile;
 } // namespace vorlix
 
@@ -42,8 +46,10 @@ public:
     void LoadValues();
     /// Appends the presets of a settings file to the store; sets the colour and line width.
     void ReadSettings(QString fileName);
-    /// Writes the store, the line width and the view's colour to the user's settings file.
-    /// Returns false, after warning the user, when the file could not be written.
+    /// Writes the line width and the view's colour to the user's settings file, and the
+    /// store too when the file does not exist yet; presets other windows stored there are
+    /// kept and listed. Returns false, after warning the user, when the file could not be
+    /// written.
     bool SaveSettings();
 
     /// Shows the body read from the OBJ file `path` (stopped first by the caller). An
@@ -121,6 +127,9 @@ private slots:
     void on_actionExport_video_triggered();
     void on_actionExport_data_triggered();
 
+    // Presets
+    void on_actionRestore_previous_presets_triggered();
+
 private:
     vorlix::RunState runState;
     vorlix::ObjMesh loadedMesh;
@@ -151,7 +160,20 @@ private:
     void restartExactReference();
 
     // Presets
+    /// Where default.ini and the shipped bodies are: the working directory at start-up.
+    QString dataFolder;
+    /// The body file of each preset, beside the arrays (empty: the preset keeps the body).
+    QStringList presetBodies;
+    /// Whether choosing a preset loads its body: not while the program picks one itself.
+    bool presetBodiesLoad = true;
+    QFileSystemWatcher *presetWatcher = nullptr;
+    /// The user's settings file as this window last wrote or read it.
+    QByteArray presetFileSeen;
+
+    void setUpPresetBox();
     void appendSettings(const vorlix::SettingsFile &settings, const QString &fileName);
+    /// Appends presets while there is room; returns how many found none.
+    int appendPresets(const QVector<vorlix::Preset> &presets);
     void allocatePresetArrays();
     void releasePresetArrays();
     void resetPresetStore();
@@ -161,6 +183,25 @@ private:
     /// The parameters as the panel shows them (without a name).
     vorlix::Preset panel() const;
     void showOnPanel(const vorlix::Preset &preset);
+    /// Loads a preset's body file: a bare name from the data folder, a path as it is.
+    void loadPresetBody(const QString &bodyFile);
+    /// Shows the whole current name from its start and lets the list show every name.
+    void fitPresetBox();
+    /// The store with the view's colour and the line width, as the user's file keeps it.
+    vorlix::SettingsFile storeFile() const;
+    /// Takes in the result of one locked change of the user's file; warns about a failure.
+    bool takeInChange(const vorlix::PresetFileResult &result);
+    /// Replaces the store and the list with another window's presets; the panel is kept.
+    void listPresetsFrom(const vorlix::SettingsFile &settings);
+    /// Replaces the store by a whole file's presets, colour and line width, selecting the
+    /// first preset without loading its body.
+    void replaceStore(const vorlix::SettingsFile &settings, const QString &fileName);
+    /// Writes the whole store over the user's file; the caller holds its lock.
+    bool writeWholeStore();
+    /// Takes the lock other windows take before they change the user's file.
+    bool lockPresetFile(QLockFile &lock) const;
+    void watchPresetFile();
+    void presetFileChanged();
 };
 
 #endif

@@ -2,15 +2,18 @@
 #include "mainwindow.h"
 
 #include "glwidget.h"
+#include "presetfile.h"
 #include "settingsfile.h"
 #include "ui_mainwindowclass.h"
 
+#include <QAbstractItemView>
 #include <QFile>
-#include <QFileDialog>
-#include <QLabel>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTextStream>
 #include <new>
 
@@ -21,57 +24,49 @@ void warn(const QString &text)
     QMessageBox::warning(nullptr, MainWindow::tr("Warning"), text);
 }
 
-// Reads a whole settings file, or warns and leaves `settings` alone when it cannot be opened.
-bool readSettingsFile(const QString &fileName, vorlix::SettingsFile *settings)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(MainWindow::tr("Can't open ") + fileName);
-        return false;
-    }
-    QTextStream in(&file);
-    *settings = vorlix::readSettings(in);
-    return true;
-}
-
-// Keeps a copy of the user's settings file beside it as "<name>.bak", written whole or not
-// at all. No file to copy is no failure.
-bool backUpFile(const QString &fileName)
-{
-    QFile original(fileName);
-    if (!original.exists())
-        return true;
-    if (!original.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray content = original.readAll();
-    if (original.error() != QFileDevice::NoError)
-        return false;
-    QSaveFile backup(fileName + ".bak");
-    return backup.open(QIODevice::WriteOnly) && backup.write(content) == content.size()
-        && backup.commit();
-}
-
 } // namespace
+
+void MainWindow::setUpPresetBox()
+{
+    dataFolder = QDir::currentPath();
+    // The program picks the first preset itself: its panel is shown, its body is not loaded.
+    const QScopedValueRollback<bool> noBodies(presetBodiesLoad, false);
+    ui->Settings->insertItems(ui->Settings->count(), presetNames);
+    fitPresetBox();
+    QFile seen(userSettingsFileName);
+    if (seen.open(QIODevice::ReadOnly))
+        presetFileSeen = seen.readAll();
+    watchPresetFile();
+}
+
+void MainWindow::fitPresetBox()
+{
+    QComboBox *box = ui->Settings;
+    // A line edit shows the end of a long text; its start names the preset.
+    box->lineEdit()->setCursorPosition(0);
+    box->setToolTip(box->currentText());
+    int widest = 0;
+    for (const QString &name : qAsConst(presetNames))
+        widest = qMax(widest, box->fontMetrics().horizontalAdvance(name));
+    const int margins = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + 2 * box->view()->frameWidth() + box->fontMetrics().averageCharWidth() * 2;
+    box->view()->setMinimumWidth(widest + margins);
+}
 
 void MainWindow::ReadSettings(QString fileName)
 {
-    vorlix::SettingsFile settings;
-    if (readSettingsFile(fileName, &settings))
-        appendSettings(settings, fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warn(tr("Can't open ") + fileName);
+        return;
+    }
+    QTextStream in(&file);
+    appendSettings(vorlix::readSettings(in), fileName);
 }
 
 void MainWindow::appendSettings(const vorlix::SettingsFile &settings, const QString &fileName)
 {
-    int refused = 0;
-    for (const vorlix::Preset &preset : settings.presets) {
-        if (!hasRoomForPreset()) {
-            ++refused;
-            continue;
-        }
-        ++lastPreset;
-        presetNames.append(preset.name);
-        setPresetAt(lastPreset, preset);
-    }
+    const int refused = appendPresets(settings.presets);
 
     if (settings.colourSeen)
         backgroundColor.setNamedColor("#" + settings.colourText);
@@ -83,32 +78,19 @@ void MainWindow::appendSettings(const vorlix::SettingsFile &settings, const QStr
         warn(tr("Only the first 500 presets are kept from ") + fileName);
 }
 
-bool MainWindow::SaveSettings()
+int MainWindow::appendPresets(const QVector<vorlix::Preset> &presets)
 {
-    if (!homeDir.exists(".vorlix"))
-        homeDir.mkpath(".vorlix");
-    if (settingsFileName != userSettingsFileName)
-        settingsFileName = userSettingsFileName;
-
-    vorlix::SettingsFile settings;
-    settings.colourText = glWidget->backgroundColor.name().mid(1);
-    settings.lineWidth = lineWidth;
-    for (int i = 0; i <= lastPreset; ++i)
-        settings.presets.append(presetAt(i));
-
-    // The new content replaces the file only when all of it was written, so a failed
-    // save leaves the previous presets on disk.
-    QSaveFile file(settingsFileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        QTextStream out(&file);
-        vorlix::writeSettings(out, settings);
-        out.flush();
-        if (out.status() == QTextStream::Ok && file.commit())
-            return true;
-        file.cancelWriting();
+    int refused = 0;
+    for (const vorlix::Preset &preset : presets) {
+        if (!hasRoomForPreset()) {
+            ++refused;
+            continue;
+        }
+        ++lastPreset;
+        presetNames.append(preset.name);
+        setPresetAt(lastPreset, preset);
     }
-    warn(tr("Can't write settings to ") + settingsFileName);
-    return false;
+    return refused;
 }
 
 void MainWindow::allocatePresetArrays()
@@ -139,6 +121,7 @@ void MainWindow::resetPresetStore()
 {
     releasePresetArrays();
     presetNames.clear();
+    presetBodies.clear();
     lastPreset = -1;
     allocatePresetArrays();
 }
@@ -163,6 +146,7 @@ vorlix::Preset MainWindow::presetAt(int index) const
     preset.omegaZ = presetWz[index];
     preset.speed = presetSpeed[index];
     preset.iterPerFrame = presetIterPerFrame[index];
+    preset.bodyFile = presetBodies.value(index);
     return preset;
 }
 
@@ -176,6 +160,9 @@ void MainWindow::setPresetAt(int index, const vorlix::Preset &preset)
     presetWz[index] = preset.omegaZ;
     presetSpeed[index] = preset.speed;
     presetIterPerFrame[index] = preset.iterPerFrame;
+    while (presetBodies.size() <= index)
+        presetBodies.append(QString());
+    presetBodies[index] = preset.bodyFile;
 }
 
 vorlix::Preset MainWindow::panel() const
@@ -204,13 +191,29 @@ void MainWindow::showOnPanel(const vorlix::Preset &preset)
     ui->iterPerFrame->setValue(preset.iterPerFrame);
 }
 
+void MainWindow::loadPresetBody(const QString &bodyFile)
+{
+    const QString path = bodyFile.contains('/') ? bodyFile : QDir(dataFolder).filePath(bodyFile);
+    const QString shown = QFileInfo(QString::fromUtf8(bodyFileName)).absoluteFilePath();
+    if (bodyFileName.isEmpty() || QFileInfo(path).absoluteFilePath() != shown) {
+        stopSimulation();
+        const QString problem = loadBody(path);
+        if (!problem.isEmpty())
+            warn(problem);
+    }
+}
+
 void MainWindow::on_Settings_currentIndexChanged(int index)
 {
+    fitPresetBox();
     // An emptied combo box has no current item and there is no preset to load.
     if (index < 0)
         return;
     if (index <= lastPreset) {
-        showOnPanel(presetAt(index));
+        const vorlix::Preset preset = presetAt(index);
+        showOnPanel(preset);
+        if (presetBodiesLoad && !preset.bodyFile.isEmpty())
+            loadPresetBody(preset.bodyFile);
         return;
     }
 
@@ -223,29 +226,36 @@ void MainWindow::on_Settings_currentIndexChanged(int index)
         warn(tr("No room for more than 500 presets"));
         return;
     }
+    const vorlix::SettingsFile initial = storeFile();
     lastPreset = index;
-    presetNames.append(ui->Settings->currentText());
-    setPresetAt(index, panel());
-    SaveSettings();
+    vorlix::Preset preset = panel();
+    preset.name = ui->Settings->currentText();
+    presetNames.append(preset.name);
+    setPresetAt(index, preset);
+    takeInChange(vorlix::savePreset(userSettingsFileName, preset, initial));
 }
 
 void MainWindow::on_save_clicked()
 {
-    const QString name = ui->Settings->currentText();
-    const int existing = presetNames.lastIndexOf(name);
+    vorlix::Preset preset = panel();
+    preset.name = ui->Settings->currentText();
+    const vorlix::SettingsFile initial = storeFile();
+    const int existing = presetNames.lastIndexOf(preset.name);
     if (existing >= 0) {
-        setPresetAt(existing, panel());
+        // The panel has no body: a preset saved over keeps the body it names.
+        preset.bodyFile = presetBodies.value(existing);
+        setPresetAt(existing, preset);
     } else {
         if (!hasRoomForPreset()) {
             warn(tr("No room for more than 500 presets"));
             return;
         }
         ++lastPreset;
-        presetNames.append(name);
-        setPresetAt(lastPreset, panel());
-        ui->Settings->insertItem(ui->Settings->count(), name);
+        presetNames.append(preset.name);
+        setPresetAt(lastPreset, preset);
+        ui->Settings->insertItem(ui->Settings->count(), preset.name);
     }
-    SaveSettings();
+    takeInChange(vorlix::savePreset(userSettingsFileName, preset, initial));
 }
 
 void MainWindow::on_delete_2_clicked()
@@ -258,55 +268,22 @@ void MainWindow::on_delete_2_clicked()
     if (deleted < 0)
         return;
 
+    const vorlix::SettingsFile initial = storeFile();
     presetNames[deleted] = "";
-    if (!SaveSettings()) {
+    const vorlix::PresetFileResult result
+        = vorlix::deletePreset(userSettingsFileName, name, initial);
+    if (!takeInChange(result)) {
         // The file still holds the preset (or does not exist yet): keep the store as it was.
         presetNames[deleted] = name;
         return;
     }
 
-    // Re-read what was just written so that the indices close up.
+    // List what the file now holds, so that the indices close up.
+    const QScopedValueRollback<bool> noBodies(presetBodiesLoad, false);
     resetPresetStore();
-    ReadSettings(settingsFileName);
+    appendSettings(result.settings, settingsFileName);
     ui->Settings->clear();
     ui->Settings->insertItems(ui->Settings->count(), presetNames);
     if (currentIndex > 0)
         ui->Settings->setCurrentIndex(currentIndex - 1);
-}
-
-void MainWindow::on_actionLoad_settings_file_triggered()
-{
-    const QString fileName = QFileDialog::getOpenFileName(this, tr("Open settings file"),
-        QDir::currentPath(), tr("Settings *.ini (*.ini);;All files (*.*)"));
-    if (fileName.isNull())
-        return;
-
-    // Read before anything is reset, so that an unreadable file costs the user nothing.
-    vorlix::SettingsFile settings;
-    if (!readSettingsFile(fileName, &settings))
-        return;
-    if (settings.presets.isEmpty()) {
-        warn(tr("No presets in ") + fileName);
-        return;
-    }
-    // The import overwrites user.ini: without a copy of it the import does not happen.
-    if (!backUpFile(userSettingsFileName)) {
-        warn(tr("Not loaded: can't keep a backup in ") + userSettingsFileName + ".bak");
-        return;
-    }
-
-    resetPresetStore();
-    ui->Settings->clear();
-    appendSettings(settings, fileName);
-    ui->Settings->insertItems(ui->Settings->count(), presetNames);
-
-    glWidget->backgroundColor = backgroundColor;
-    glWidget->changeBackgroundColor();
-    glWidget->lineWidth = lineWidth;
-    glWidget->changeLineWidth();
-    glWidget->updateGL();
-
-    messageLabel->setText(
-        "<small>" + tr("settings ") + fileName + tr(" loaded", "settings") + "</small>");
-    SaveSettings();
 }

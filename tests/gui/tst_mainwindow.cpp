@@ -436,7 +436,8 @@ void TestMainWindow::menus()
             "actionExport_as_image", "actionExport_video", "actionExport_data",
             "actionExport_lines_as_OBJ", "|", "actionE_xit" }));
     QCOMPARE(entriesOf(form.ui.menuSettings),
-        QStringList({ "actionBackground_color", "actionLine_width", "actionLoad_settings_file" }));
+        QStringList({ "actionBackground_color", "actionLine_width", "actionLoad_settings_file",
+            "actionRestore_previous_presets" }));
     QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({ "action_Info" }));
     QCOMPARE(entriesOf(form.ui.menuPhysics),
         QStringList({ "actionPhysics_readout", "|", "actionAngular_momentum",

@@ -4,6 +4,7 @@
 #include "settingsfile.h"
 #include "testsupport.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -11,6 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -184,6 +186,20 @@ private:
     int fd = -1;
 };
 
+// Run again as another window: "+name" is stored with "+", "-name" deleted, each answered
+// with a dot; at the end of the input the window's list follows, joined by "|".
+int actAsOtherWindow()
+{
+    MainWindow w;
+    QTextStream in(stdin), out(stdout);
+    for (QString line; in.readLineInto(&line); out << '.' << Qt::flush) {
+        box(w)->setEditText(line.mid(1));
+        button(w, line.startsWith('+') ? "save" : "delete_2")->click();
+    }
+    out << w.presetNames.join('|') << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 class TestPresets : public QObject {
@@ -202,12 +218,15 @@ private slots:
     void loadSettingsFile();
     void cancelledLoadChangesNothing();
     void unreadableFileKeepsStoreAndUserFile();
-    void importKeepsPresetsSafe();
     void unwritableSettingsDirectory_data();
     void unwritableSettingsDirectory();
     void failedSaveKeepsPreviousFile();
     void storeHoldsAtMost500_data();
     void storeHoldsAtMost500();
+    void presetsBringTheirBody();
+    void twoProcessesLoseNothing();
+    void importsCheckedAndUndone_data();
+    void importsCheckedAndUndone();
 };
 
 void TestPresets::startUp_data()
@@ -409,7 +428,9 @@ void TestPresets::loadSettingsFile()
     QCOMPARE(w.glWidget->backgroundColor, QColor(0, 255, 0));
     QCOMPARE(w.glWidget->lineWidth, 5.0f);
     QCOMPARE(w.lineWidth, 5.0f);
-    QCOMPARE(w.messageLabel->text(), "<small>settings " + imported + " loaded</small>");
+    QCOMPARE(w.messageLabel->text(),
+        "<small>Settings " + imported + " loaded; the previous presets are kept in "
+            + home.userSettingsFile() + ".bak</small>");
     compareStoreWithComboAndFile(w, home.userSettingsFile());
     const vorlix::SettingsFile saved = readFile(home.userSettingsFile());
     QCOMPARE(saved.colourText, QString("00ff00"));
@@ -460,25 +481,6 @@ void TestPresets::unreadableFileKeepsStoreAndUserFile()
     QCOMPARE(box(w)->currentIndex(), 1);
     QCOMPARE(w.messageLabel->text(), QString());
     QCOMPARE(fileContents(home.userSettingsFile()), before);
-}
-
-void TestPresets::importKeepsPresetsSafe()
-{
-    TemporaryHome home;
-    writeFile(home.userSettingsFile(), store({ "old" }));
-    const QByteArray before = fileContents(home.userSettingsFile());
-    const QString chosen = home.path() + "/chosen.ini";
-    writeFile(chosen, store({}));
-    MainWindow w;
-    MessageBoxAnswer warning;
-    const DialogScript script({ chooseFile(chosen), pressOnMessage(&warning), chooseFile(chosen) });
-    action(w, "actionLoad_settings_file")->trigger();
-    QCOMPARE(warning.text, "No presets in " + chosen);
-    QCOMPARE(fileContents(home.userSettingsFile()), before);
-    compareStoreWithComboAndFile(w, home.userSettingsFile());
-    writeFile(chosen, store({ "new" }));
-    action(w, "actionLoad_settings_file")->trigger();
-    QCOMPARE(fileContents(home.userSettingsFile() + ".bak"), before);
 }
 
 void TestPresets::unwritableSettingsDirectory_data()
@@ -608,5 +610,121 @@ void TestPresets::storeHoldsAtMost500()
     QCOMPARE(fileContents(home.userSettingsFile()), before);
 }
 
-QTEST_MAIN(TestPresets)
+void TestPresets::presetsBringTheirBody()
+{
+    TemporaryHome home;
+    const QString plate = home.filePath("plate copy.obj"),
+                  tee = QFileInfo("tee.obj").absoluteFilePath();
+    QVERIFY(QFile::copy("plate.obj", plate));
+    const QString longName = QString("A name far longer than the box is wide, ").repeated(3);
+    vorlix::SettingsFile settings = store({ longName, "plain", "tee", "again", "path", "none" });
+    const QStringList bodies { "tee.obj", "", "tee.obj", "tee.obj", plate, "none.obj" };
+    for (int i = 0; i < bodies.size(); ++i)
+        settings.presets[i].bodyFile = bodies[i];
+    writeFile(home.userSettingsFile(), settings);
+    MainWindow w;
+    QCOMPARE(box(w)->lineEdit()->cursorPosition(), 0);
+    QCOMPARE(box(w)->toolTip(), longName);
+    QVERIFY(box(w)->view()->minimumWidth() > box(w)->fontMetrics().horizontalAdvance(longName));
+    button(w, "save")->click();
+    QCOMPARE(namesOf(readFile(home.userSettingsFile())), namesOf(settings));
+    QCOMPARE(w.bodyFileName, QByteArray("cylinder.obj"));
+    MessageBoxAnswer warning;
+    const DialogScript script({ pressOnMessage(&warning) });
+    const std::tuple<int, QString, bool> steps[] = { { 1, "cylinder.obj", false }, { 2, tee, true },
+        { 3, tee, false }, { 5, tee, false }, { 4, plate, true } };
+    for (const auto &[chosen, body, newView] : steps) {
+        const QPointer<GLWidget> view = w.glWidget;
+        box(w)->setCurrentIndex(chosen);
+        comparePanel(w, settings.presets[chosen]);
+        QCOMPARE(QString(w.bodyFileName), body);
+        QCOMPARE(view.isNull(), newView);
+    }
+    QCOMPARE(warning.text, "Can't open " + QFileInfo("none.obj").absoluteFilePath());
+    button(w, "delete_2")->click(); // selects "again" without its body
+    QCOMPARE(box(w)->currentText() + w.bodyFileName, "again" + plate);
+}
+
+void TestPresets::twoProcessesLoseNothing()
+{
+    TemporaryHome home;
+    writeFile(home.userSettingsFile(), store({}));
+    MainWindow w;
+    QProcess other;
+    other.start(QCoreApplication::applicationFilePath(), { "other-window" });
+    const auto tell = [&other](const QString &command) {
+        other.write(command.toUtf8() + '\n');
+        QVERIFY(other.waitForReadyRead(10000) && other.read(1) == ".");
+    };
+    QStringList names;
+    for (int i = 0; i < 50; ++i) {
+        names << QString("a %1").arg(i) << QString("b %1").arg(i);
+        box(w)->setEditText(names[2 * i]);
+        button(w, "save")->click();
+        tell("+" + names.last());
+    }
+    // The other window deletes the preset shown here, past a lock whose process is gone.
+    box(w)->setCurrentIndex(7);
+    setPanel(w, numbered("", 20));
+    QFile lock(home.userSettingsFile() + ".lock");
+    QVERIFY(lock.open(QIODevice::WriteOnly)
+        && lock.setFileTime(
+            QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    tell("-" + names.takeAt(7));
+    other.closeWriteChannel();
+    QVERIFY(other.waitForFinished(10000));
+    QCOMPARE(QString(other.readAll()).trimmed().split('|'), names);
+    QTRY_COMPARE(w.presetNames, names);
+    QCOMPARE(namesOf(readFile(home.userSettingsFile())), names);
+    comparePanel(w, numbered("", 20));
+}
+
+void TestPresets::importsCheckedAndUndone_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message"); // %1: the file chosen, %2: the backup
+    QTest::newRow("no presets") << QByteArray("Color=000000\n") << "No presets in %1";
+    QTest::newRow("a header without ]")
+        << QByteArray("[broken\nIx=abc\n") << "Not loaded: %1 is not a settings file";
+    QTest::newRow("a moment of no number")
+        << QByteArray("[a]\nIx=abc\n") << "Not loaded: %1 has a moment that is not positive";
+    QTest::newRow("a settings file, then restored")
+        << QByteArray("[new]\nIx=2\n")
+        << "Replace the presets with those kept in %2? The present ones are kept there in their "
+           "place.";
+}
+
+void TestPresets::importsCheckedAndUndone()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    TemporaryHome home;
+    const QString user = home.userSettingsFile(), chosen = home.filePath("chosen.ini");
+    writeFile(user, store({ "old 1", "old 2" }));
+    const QByteArray old = fileContents(user);
+    QFile file(chosen);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) && file.flush());
+    MainWindow w;
+    MessageBoxAnswer seen;
+    const bool restoring = message.startsWith("Replace");
+    const DialogScript script({ chooseFile(chosen),
+        pressOnMessage(&seen, restoring ? QMessageBox::Yes : QMessageBox::Ok) });
+    action(w, "actionLoad_settings_file")->trigger();
+    const QByteArray imported = fileContents(user);
+    if (restoring)
+        action(w, "actionRestore_previous_presets")->trigger();
+    QCOMPARE(seen.text, message.replace("%1", chosen).replace("%2", user + ".bak"));
+    QCOMPARE(fileContents(user) + fileContents(user + ".bak"), old + (restoring ? imported : ""));
+    compareStoreWithComboAndFile(w, user);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (application.arguments().value(1) == "other-window")
+        return actAsOtherWindow();
+    TestPresets test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_presets.moc"
