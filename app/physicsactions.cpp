@@ -6,7 +6,12 @@
 #include "physicsmenu.h"
 #include "ui_mainwindowclass.h"
 
+#include <QComboBox>
+#include <QLayout>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 void MainWindow::createPhysicsReadout()
 {
@@ -17,8 +22,14 @@ void MainWindow::createPhysicsReadout()
     physicsDock->hide();
     connect(physicsDock->toggleViewAction(), &QAction::toggled, ui->actionPhysics_readout,
         &QAction::setChecked);
-    connect(physicsDock, &PhysicsDock::stepperChosen, this,
-        [this](const vorlix::Stepper *stepper) { runState.stepper = stepper; });
+    connect(physicsDock, &PhysicsDock::stepperChosen, this, [this](const vorlix::Stepper *stepper) {
+        runState.stepper = stepper;
+        restartDriftReference();
+    });
+    // A preset chosen, or the first of an imported file, is a new motion even when its
+    // values happen to equal the panel's.
+    connect(ui->Settings, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        &MainWindow::restartDriftReference);
     readoutTimer = new QTimer(this);
     readoutTimer->setInterval(100);
     connect(readoutTimer, &QTimer::timeout, this, &MainWindow::refreshPhysicsReadout);
@@ -37,13 +48,25 @@ void MainWindow::refreshPhysicsReadout()
             { v.omegaX, v.omegaY, v.omegaZ }, runState.simulatedTime, runState.referenceEnergy,
             runState.referenceMomentum, v.timePerFrame, v.iterPerFrame, v.speed),
         vorlix::inPanelUnits(
-            runState.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints),
-            v.speed));
+            runState.omegaHistory.recent(PhysicsDock::plotSpan, PhysicsDock::plotPoints), v.speed));
 }
 
 void MainWindow::on_actionPhysics_readout_toggled(bool checked)
 {
+    const int viewHeight = glWidget->height();
     physicsDock->setVisible(checked);
+    // The window grows by what the dock takes from the view, as far as the screen allows,
+    // so that the view's square is cropped no more than before; closing gives it back.
+    if (checked && !isMaximized() && !isFullScreen()) {
+        layout()->activate();
+        const int frame = frameGeometry().height() - height();
+        const int room = screen()->availableGeometry().height() - frame - height();
+        readoutDockGrowth = qBound(0, viewHeight - glWidget->height(), std::max(room, 0));
+        resize(width(), height() + readoutDockGrowth);
+    } else if (!checked && readoutDockGrowth > 0) {
+        resize(width(), height() - readoutDockGrowth);
+        readoutDockGrowth = 0;
+    }
     if (checked) {
         refreshPhysicsReadout();
         readoutTimer->start();

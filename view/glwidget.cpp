@@ -132,6 +132,16 @@ void GLWidget::rotate()
 
     vorlix::integrateFrame(body, timePerFrame, iterPerFrame, *run->stepper);
 
+    const vorlix::DivergenceCause cause = vorlix::divergenceCause(body.moments, body.omega,
+        body.orientation, run->referenceEnergy, run->referenceMomentum, speed);
+    if (cause != vorlix::DivergenceCause::None) {
+        // Nothing continues from a state the body cannot be in; the view keeps the last
+        // one it could, which is still on screen.
+        timer->stop();
+        run->divergedSinceStart = true;
+        emit diverged(cause);
+        return;
+    }
     omegaX = body.omega.x;
     omegaY = body.omega.y;
     omegaZ = body.omega.z;
@@ -139,12 +149,6 @@ void GLWidget::rotate()
     deltaOmegaY = body.lastIncrement.y;
     deltaOmegaZ = body.lastIncrement.z;
     orientationMatrix = body.orientation;
-    if (!vorlix::isFinite(body.omega) || !vorlix::isFinite(body.orientation)) {
-        // Nothing continues from a state that is no longer a number.
-        timer->stop();
-        run->divergedSinceStart = true;
-        emit diverged();
-    }
 
     run->advanceClock(iterPerFrame > 0 ? timePerFrame : 0, body.omega);
 

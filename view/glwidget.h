@@ -2,6 +2,7 @@
 #ifndef VORLIX_GLWIDGET_H
 #define VORLIX_GLWIDGET_H
 
+#include "divergence.h"
 #include "matrix4.h"
 #include "objreader.h"
 #include "overlayswitches.h"
@@ -120,8 +121,9 @@ public:
     bool drewTracesIncrementally() const { return traceLayer.drewIncrementally(); }
 
 signals:
-    /// ω or the orientation stopped being finite; the ticks have stopped.
-    void diverged();
+    /// The run left the body's motion, for this cause; the ticks have stopped and the view
+    /// keeps the last state before it.
+    void diverged(vorlix::DivergenceCause cause);
 
 protected:
     void initializeGL() override;
@@ -162,8 +164,13 @@ private:
     void drawWorldOverlays();
     /// After the body's orientation: the angular velocity and the polhode.
     void drawBodyOverlays();
-    /// Last of all, in space: the translucent plane and the herpolhode on it.
+    /// In space, before the arrows so that its veil does not tint them: the translucent
+    /// plane and the herpolhode on it.
     void drawInvariablePlane();
+    /// Names the overlays shown, in their colours, in the view's top-left corner.
+    void drawLegend();
+    /// The same legend on a picture of the view's square, at the same relative place.
+    void paintLegend(QImage &picture) const;
     bool listsCreated = false;
     /// The sphere's picture, or 0; it goes with the view's display lists.
     GLuint sphereTexture = 0;
