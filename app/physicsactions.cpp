@@ -53,17 +53,21 @@ void MainWindow::refreshPhysicsReadout()
 
 void MainWindow::on_actionPhysics_readout_toggled(bool checked)
 {
-    const int viewHeight = glWidget->height();
+    const int viewHeight = glWidget->height(), windowHeight = height();
     physicsDock->setVisible(checked);
     // The window grows by what the dock takes from the view, as far as the screen allows,
     // so that the view's square is cropped no more than before; closing gives it back.
     if (checked && !isMaximized() && !isFullScreen()) {
+        // Laid out now, which may already grow the window to its new minimum height.
         layout()->activate();
         const int frame = frameGeometry().height() - height();
-        const int room = screen()->availableGeometry().height() - frame - height();
-        readoutDockGrowth = qBound(0, viewHeight - glWidget->height(), std::max(room, 0));
-        resize(width(), height() + readoutDockGrowth);
+        const int highest = screen()->availableGeometry().height() - frame;
+        const int wanted = height() + viewHeight - glWidget->height();
+        const int grown = std::max(height(), std::min(wanted, highest));
+        resize(width(), grown);
+        readoutDockGrowth = grown - windowHeight;
     } else if (!checked && readoutDockGrowth > 0) {
+        layout()->activate(); // lowers the minimum height the dock had raised
         resize(width(), height() - readoutDockGrowth);
         readoutDockGrowth = 0;
     }
