@@ -116,11 +116,8 @@ void MainWindow::LoadValues()
     glWidget->drawYLines = ui->yb->isChecked();
     glWidget->drawZLines = ui->zb->isChecked();
     glWidget->iterPerFrame = p.iterPerFrame;
-    // The drift's reference is the panel's own motion, which Speed only runs faster.
-    runState.restartClock({ ix, iy, iz }, { wx, wy, wz });
-    runState.record.append(0, { wx * s, wy * s, wz * s }, glWidget->orientationMatrix);
+    restartDriftReference();
     runState.clearPoinsotPaths();
-    restartExactReference();
     glWidget->updateGL();
 }
 
@@ -138,13 +135,16 @@ void MainWindow::on_pushButton_clicked()
         glWidget->pauseState = 0;
         setButtonState(ButtonStyle::running, tr("Stop"));
     } else if (!glWidget->timer->isActive()) {
-        LoadValues();
+        if (refuseInvalidMoments())
+            return;
         if (runState.divergedSinceStart) {
-            // The orientation is no number any more: start over from the body's own frame.
+            // A diverged run's orientation means nothing: start over from the body's own
+            // frame, before the panel is read and drawn.
             glWidget->orientationMatrix = vorlix::identityMatrix();
             runState.divergedSinceStart = false;
             restartExactReference();
         }
+        LoadValues();
         glWidget->animate();
         fpsTimer->start(1000);
         setButtonState(ButtonStyle::running, tr("Stop"));
@@ -164,13 +164,6 @@ void MainWindow::stopSimulation()
         setButtonState(ButtonStyle::idle, tr("Start"));
         fpsTimer->stop();
     }
-}
-
-void MainWindow::stopDivergedSimulation()
-{
-    stopSimulation();
-    messageLabel->setText("<small>"
-        + tr("The simulation diverged: lower the speed or raise Iterations/frame") + "</small>");
 }
 
 void MainWindow::replaceView(vorlix::ObjMesh mesh)
@@ -211,19 +204,19 @@ void MainWindow::on_actionRestart_from_the_panel_triggered()
 void MainWindow::on_WX_valueChanged(double WX)
 {
     glWidget->omegaX = glWidget->speed * WX;
-    restartExactReference();
+    restartDriftReference();
 }
 
 void MainWindow::on_WY_valueChanged(double WY)
 {
     glWidget->omegaY = glWidget->speed * WY;
-    restartExactReference();
+    restartDriftReference();
 }
 
 void MainWindow::on_WZ_valueChanged(double WZ)
 {
     glWidget->omegaZ = glWidget->speed * WZ;
-    restartExactReference();
+    restartDriftReference();
 }
 
 void MainWindow::on_speed_valueChanged(double speed)
@@ -241,13 +234,13 @@ void MainWindow::on_speed_valueChanged(double speed)
         v->omegaZ = ui->WZ->value() * speed;
     }
     v->speed = speed;
-    restartExactReference();
+    restartDriftReference();
 }
 
 void MainWindow::on_iterPerFrame_valueChanged(double iterPerFrame)
 {
     glWidget->iterPerFrame = int(iterPerFrame);
-    restartExactReference();
+    restartDriftReference();
 }
 
 void MainWindow::on_Ix_valueChanged(double)

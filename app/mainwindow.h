@@ -2,6 +2,7 @@
 #ifndef VORLIX_MAINWINDOW_H
 #define VORLIX_MAINWINDOW_H
 
+#include "divergence.h"
 #include "objreader.h"
 #include "overlayswitches.h"
 #include "runstate.h"
@@ -140,8 +141,15 @@ private:
     void setButtonState(const char *styleSheet, const QString &text);
     /// First step of every body change: a running or key-paused simulation stops.
     void stopSimulation();
-    /// Stops as the Stop button does and tells the user why.
-    void stopDivergedSimulation();
+    /// Stops as the Stop button does and tells the user the likely cause.
+    void stopDivergedSimulation(vorlix::DivergenceCause cause);
+    /// Shows why, and returns true, when a moment on the panel is no body's: no start then.
+    bool refuseInvalidMoments();
+    /// Restarts the clock and takes the drift's reference from the motion as it is now:
+    /// done whenever the user starts or changes the motion.
+    void restartDriftReference();
+    /// How much opening the readout dock grew the window, given back when it closes.
+    int readoutDockGrowth = 0;
     /// Throws the view away and builds a new one from bodyFileName and textureFileName,
     /// drawing `mesh` (already read from bodyFileName) as the body.
     void replaceView(vorlix::ObjMesh mesh = {});

@@ -6,7 +6,12 @@
 #include "physicsmenu.h"
 #include "ui_mainwindowclass.h"
 
+#include <QComboBox>
+#include <QLayout>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 void MainWindow::createPhysicsReadout()
 {
@@ -19,8 +24,12 @@ void MainWindow::createPhysicsReadout()
         &QAction::setChecked);
     connect(physicsDock, &PhysicsDock::stepperChosen, this, [this](const vorlix::Stepper *stepper) {
         runState.stepper = stepper;
-        restartExactReference();
+        restartDriftReference();
     });
+    // A preset chosen, or the first of an imported file, is a new motion even when its
+    // values happen to equal the panel's.
+    connect(ui->Settings, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        &MainWindow::restartDriftReference);
     readoutTimer = new QTimer(this);
     readoutTimer->setInterval(100);
     connect(readoutTimer, &QTimer::timeout, this, &MainWindow::refreshPhysicsReadout);
@@ -48,7 +57,24 @@ void MainWindow::refreshPhysicsReadout()
 
 void MainWindow::on_actionPhysics_readout_toggled(bool checked)
 {
+    const int viewHeight = glWidget->height(), windowHeight = height();
     physicsDock->setVisible(checked);
+    // The window grows by what the dock takes from the view, as far as the screen allows,
+    // so that the view's square is cropped no more than before; closing gives it back.
+    if (checked && !isMaximized() && !isFullScreen()) {
+        // Laid out now, which may already grow the window to its new minimum height.
+        layout()->activate();
+        const int frame = frameGeometry().height() - height();
+        const int highest = screen()->availableGeometry().height() - frame;
+        const int wanted = height() + viewHeight - glWidget->height();
+        const int grown = std::max(height(), std::min(wanted, highest));
+        resize(width(), grown);
+        readoutDockGrowth = grown - windowHeight;
+    } else if (!checked && readoutDockGrowth > 0) {
+        layout()->activate(); // lowers the minimum height the dock had raised
+        resize(width(), height() - readoutDockGrowth);
+        readoutDockGrowth = 0;
+    }
     if (checked) {
         refreshPhysicsReadout();
         readoutTimer->start();

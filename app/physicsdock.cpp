@@ -5,6 +5,7 @@
 #include "exactstepper.h"
 #include "ui_physicsdock.h"
 
+#include <QLocale>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
@@ -24,14 +25,15 @@ struct PhysicsDock::Plot {
 
 namespace {
 
+// In the user's locale, as the panel's spin boxes show numbers.
 QString number(double x)
 {
-    return QString::number(x, 'g', 6);
+    return QLocale().toString(x, 'g', 6);
 }
 
 QString exponent(double x)
 {
-    return QString::number(x, 'e', 5);
+    return QLocale().toString(x, 'e', 5);
 }
 
 } // namespace
@@ -59,6 +61,8 @@ PhysicsDock::PhysicsDock(QWidget *parent)
         series[i]->attachAxis(omegaAxis);
     }
     chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setLocale(QLocale());
+    chart->setLocalizeNumbers(true);
     chart->setMargins(QMargins(2, 2, 2, 2));
     // Made here rather than in the form: the chart classes' namespace differs between Qt
     // versions, and the form's generated code would name it.
@@ -84,6 +88,9 @@ void PhysicsDock::showReadout(
                                     r.available ? exponent(r.momentumDrift) : none));
     ui->stepLabel->setText(
         tr("h = %1 s, |ω|·h = %2°").arg(number(r.subStep), number(r.turnPerSubStepDegrees)));
+    ui->momentsLabel->setVisible(r.impossibleMoments);
+    ui->momentsLabel->setText(
+        tr("No rigid body has these moments: one exceeds the sum of the other two"));
 
     QVector<QPointF> points[3];
     double low = 0, high = 0;

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
 #include "buttonstyles.h"
+#include "elidedlabel.h"
 #include "glwidget.h"
 
 #include <QFrame>
@@ -14,7 +16,9 @@ void MainWindow::createStatusLabels()
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
     };
-    messageLabel = newLabel("");
+    // Elided, so that a long message never widens the window.
+    messageLabel = new ElidedLabel(this);
+    messageLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     fpsLabel = newLabel("<b>FPS</b>");
     omegaXLabel = newLabel(omegaXPrefix + "</font>");
     omegaYLabel = newLabel(omegaYPrefix + "</font>");

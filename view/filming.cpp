@@ -38,7 +38,7 @@ GLWidget::FilmEnd GLWidget::filmFrames(int side, int frameCount, double secondsP
 
     FilmEnd end = FilmEnd::Complete;
     for (int frame = 0; frame < frameCount && end == FilmEnd::Complete; ++frame) {
-        if (frame > 0 && !advanceTick(secondsPerFrame)) {
+        if (frame > 0 && advanceTick(secondsPerFrame) != vorlix::DivergenceCause::None) {
             end = FilmEnd::Diverged;
             break;
         }

@@ -133,17 +133,20 @@ void GLWidget::paintEvent(QPaintEvent *event)
 
 void GLWidget::rotate()
 {
-    if (!advanceTick(timePerFrame)) {
-        // Nothing continues from a state that is no longer a number.
+    const vorlix::DivergenceCause cause = advanceTick(timePerFrame);
+    if (cause != vorlix::DivergenceCause::None) {
+        // Nothing continues from a state the body cannot be in; the view keeps the last
+        // one it could, which is still on screen.
         timer->stop();
         run->divergedSinceStart = true;
-        emit diverged();
+        emit diverged(cause);
+        return;
     }
     ++frameCounter;
     updateGL();
 }
 
-bool GLWidget::advanceTick(double seconds)
+vorlix::DivergenceCause GLWidget::advanceTick(double seconds)
 {
     vorlix::RigidBodyState body;
     body.moments = { inertiaX, inertiaY, inertiaZ };
@@ -165,6 +168,10 @@ bool GLWidget::advanceTick(double seconds)
         vorlix::integrateFrame(body, seconds, iterPerFrame, *run->stepper);
     }
 
+    const vorlix::DivergenceCause cause = vorlix::divergenceCause(body.moments, body.omega,
+        body.orientation, run->referenceEnergy, run->referenceMomentum, speed);
+    if (cause != vorlix::DivergenceCause::None)
+        return cause;
     omegaX = body.omega.x;
     omegaY = body.omega.y;
     omegaZ = body.omega.z;
@@ -173,7 +180,7 @@ bool GLWidget::advanceTick(double seconds)
     deltaOmegaZ = body.lastIncrement.z;
     orientationMatrix = body.orientation;
     run->advanceClock(duration, body.omega, body.orientation);
-    return vorlix::isFinite(body.omega) && vorlix::isFinite(body.orientation);
+    return vorlix::DivergenceCause::None;
 }
 
 void GLWidget::useTraceLayer(bool enabled, int minimumPoints)

@@ -2,6 +2,7 @@
 #ifndef VORLIX_GLWIDGET_H
 #define VORLIX_GLWIDGET_H
 
+#include "divergence.h"
 #include "matrix4.h"
 #include "objreader.h"
 #include "overlayswitches.h"
@@ -39,9 +40,9 @@ public:
     /// key draws (and records) exactly one frame.
     void updateGL();
     /// Advances the body and the run's clock by one tick of `seconds` simulated seconds in
-    /// iterPerFrame sub-steps of the run's stepper. False when ω or the orientation is no
-    /// longer finite.
-    bool advanceTick(double seconds);
+    /// iterPerFrame sub-steps of the run's stepper. When the step leaves the body's motion
+    /// the body keeps its state and the cause is returned.
+    vorlix::DivergenceCause advanceTick(double seconds);
 
     // Rendering
     GLuint makeEllipsoid(float radius, int slices, int stacks);
@@ -135,8 +136,9 @@ public:
     bool drewTracesIncrementally() const { return traceLayer.drewIncrementally(); }
 
 signals:
-    /// ω or the orientation stopped being finite; the ticks have stopped.
-    void diverged();
+    /// The run left the body's motion, for this cause; the ticks have stopped and the view
+    /// keeps the last state before it.
+    void diverged(vorlix::DivergenceCause cause);
     /// A key turned the body (U, V, W) or reset it (Space when stopped): the motion
     /// continues from a state set by hand.
     void motionChangedByHand();
@@ -184,10 +186,15 @@ private:
     void drawWorldOverlays();
     /// After the body's orientation: the angular velocity and the polhode.
     void drawBodyOverlays();
-    /// Last of all, in space: the translucent plane and the herpolhode on it.
+    /// In space, before the arrows so that its veil does not tint them: the translucent
+    /// plane and the herpolhode on it.
     void drawInvariablePlane();
     /// Over everything else, translucent: the body where the exact motion has it now.
     void drawGhost();
+    /// Names the overlays shown, in their colours, in the view's top-left corner.
+    void drawLegend();
+    /// The same legend on a picture of the view's square, at the same relative place.
+    void paintLegend(QImage &picture) const;
     bool listsCreated = false;
     /// The sphere's picture, or 0; it goes with the view's display lists.
     GLuint sphereTexture = 0;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
-#include <QOpenGLFramebufferObject>
 #include <QImage>
+#include <QOpenGLFramebufferObject>
 #include <algorithm>
 
 namespace {
@@ -102,5 +102,6 @@ QImage GLWidget::renderSquareImage(int side, int tileSide)
     restoreProjection();
     buffer.release();
     applyViewport();
+    paintLegend(image);
     return image;
 }

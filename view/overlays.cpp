@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
+#include "overlaycolours.h"
 #include "poinsot.h"
 
 #include <GL/glu.h>
@@ -11,10 +12,6 @@ using vorlix::Vector3;
 
 namespace {
 
-const GLfloat momentumYellow[3] = { 1.0f, 0.85f, 0.2f };
-const GLfloat velocityMagenta[3] = { 1.0f, 0.3f, 1.0f };
-const GLfloat pathMagenta[3] = { 1.0f, 0.7f, 1.0f };
-const GLfloat planeTint[4] = { 0.6f, 0.8f, 1.0f, 0.25f };
 constexpr double planeRadius = 0.9;
 
 /// Everything the overlays change, restored when it goes out of scope, so that the rest
@@ -89,7 +86,7 @@ void GLWidget::drawWorldOverlays()
         return;
     const SavedState saved;
     // Unit length: it reaches the sphere the axis traces are drawn on.
-    drawArrow(c.planeNormal, momentumYellow);
+    drawArrow(c.planeNormal, OverlayColour::momentum);
 }
 
 void GLWidget::drawBodyOverlays()
@@ -99,9 +96,9 @@ void GLWidget::drawBodyOverlays()
     const SavedState saved;
     const vorlix::PoinsotConstruction c = construction();
     if (overlays.angularVelocity && c.drawable)
-        drawArrow(c.bodyContact, velocityMagenta);
+        drawArrow(c.bodyContact, OverlayColour::velocity);
     if (overlays.polhode)
-        drawPath(run->polhode, pathMagenta);
+        drawPath(run->polhode, OverlayColour::polhode);
 }
 
 void GLWidget::drawInvariablePlane()
@@ -109,7 +106,6 @@ void GLWidget::drawInvariablePlane()
     if (!overlays.invariablePlane)
         return;
     const SavedState saved;
-    glMultMatrixd(viewMatrix.data());
     const vorlix::PoinsotConstruction c = construction();
     if (c.drawable) {
         glPushMatrix();
@@ -121,7 +117,8 @@ void GLWidget::drawInvariablePlane()
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         // A veil: it hides nothing drawn after it, and the herpolhode on it stays visible.
         glDepthMask(GL_FALSE);
-        glColor4fv(planeTint);
+        const float *tint = OverlayColour::plane;
+        glColor4f(tint[0], tint[1], tint[2], OverlayColour::planeOpacity);
         GLUquadric *quadric = gluNewQuadric();
         // One ring of 32 triangles: its edge strays by about a pixel from the circle, and
         // more triangles add cost on software GL and nothing to a faint veil.
@@ -129,5 +126,5 @@ void GLWidget::drawInvariablePlane()
         gluDeleteQuadric(quadric);
         glPopMatrix();
     }
-    drawPath(run->herpolhode, pathMagenta);
+    drawPath(run->herpolhode, OverlayColour::herpolhode);
 }

@@ -60,6 +60,7 @@ void GLWidget::paintGL()
     applyPendingTurns();
     recordFrame();
     drawScene(incrementalTraces);
+    drawLegend();
 }
 
 void GLWidget::applyPendingTurns()
@@ -93,6 +94,10 @@ void GLWidget::recordFrame()
 {
     // Every path that follows the body is recorded here, so that every picture drawn of
     // this instant, tile by tile, shows the same points.
+    // A state that is no number draws nothing and must leave no point behind.
+    if (!vorlix::isFinite(orientationMatrix)
+        || !vorlix::isFinite(vorlix::Vector3 { omegaX, omegaY, omegaZ }))
+        return;
     if (overlays.polhode || overlays.invariablePlane)
         run->recordPoinsotPaths(construction(), overlays.polhode, overlays.invariablePlane);
     if (!drawLines)
@@ -115,16 +120,21 @@ void GLWidget::drawScene(bool throughTraceLayer)
     if (drawLines)
         drawTraces(throughTraceLayer);
 
-    drawWorldOverlays();
+    glPushMatrix();
     glMultMatrixd(orientationMatrix.data());
     drawObject(bodyList, bodyPlacement);
+    glPopMatrix();
+    // The plane's veil covers the body behind it; the arrows, drawn after it, keep
+    // their colours.
+    drawInvariablePlane();
+    drawWorldOverlays();
+    glMultMatrixd(orientationMatrix.data());
     drawObject(arrowList);
     drawBodyOverlays();
     // Last, so that the translucent ellipsoid blends over the body.
     if (showEllipsoid)
         drawObject0(ellipsoidList);
     glPopMatrix();
-    drawInvariablePlane();
     drawGhost();
 }
 

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>FilmExport</name>
+    <message>
+        <source>--size must be at most %1</source>
+        <translation>--size должен быть не больше %1</translation>
+    </message>
+    <message>
+        <source>--size must be even and at most %1</source>
+        <translation>--size должен быть чётным и не больше %1</translation>
+    </message>
+    <message>
+        <source>--fps must be at most %1 for this format</source>
+        <translation>--fps для этого формата должен быть не больше %1</translation>
+    </message>
+    <message>
+        <source>this FFmpeg has no encoder for %1 films</source>
+        <translation>в этой сборке FFmpeg нет кодировщика для фильмов %1</translation>
+    </message>
+    <message>
+        <source>no OpenGL context for the view: run it on a display</source>
+        <translation>нет контекста OpenGL для вида: запустите программу на дисплее</translation>
+    </message>
+    <message>
+        <source>The motion diverged while filming: lower the speed or raise Iterations/frame.</source>
+        <translation>Движение разошлось во время съёмки: уменьшите скорость или увеличьте число итераций на кадр.</translation>
+    </message>
+    <message>
+        <source>The view could not be drawn off screen.</source>
+        <translation>Не удалось нарисовать вид вне экрана.</translation>
+    </message>
+</context>
+<context>
     <name>GLWidget</name>
     <message>
         <source>Warning</source>
@@ -138,10 +169,6 @@
         <translation> загружена</translation>
     </message>
     <message>
-        <source>The simulation diverged: lower the speed or raise Iterations/frame</source>
-        <translation>Расчёт разошёлся: уменьшите скорость или увеличьте число итераций на кадр</translation>
-    </message>
-    <message>
         <source>No triangles in </source>
         <translation>Нет треугольников в </translation>
     </message>
@@ -176,6 +203,82 @@
     <message>
         <source>Moments from the body: %1, %2, %3 (%4); moved %5 and turned %6° into its principal axes</source>
         <translation>Моменты инерции тела: %1, %2, %3 (%4); сдвинуто на %5 и повёрнуто на %6° к главным осям</translation>
+    </message>
+    <message>
+        <source>Export data</source>
+        <translation>Экспорт данных</translation>
+    </message>
+    <message>
+        <source>Tables *.csv (*.csv)</source>
+        <translation>Таблицы *.csv (*.csv)</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is not a settings file</source>
+        <translation>Не загружено: %1 — не файл настроек</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 has a moment that is not positive</source>
+        <translation>Не загружено: в %1 есть момент инерции, который не положителен</translation>
+    </message>
+    <message>
+        <source>Settings %1 loaded; the previous presets are kept in %2</source>
+        <translation>Настройки %1 загружены; прежние наборы сохранены в %2</translation>
+    </message>
+    <message>
+        <source>No previous presets in %1</source>
+        <translation>Нет прежних наборов в %1</translation>
+    </message>
+    <message>
+        <source>Restore previous presets</source>
+        <translation>Вернуть прежние наборы</translation>
+    </message>
+    <message>
+        <source>Replace the presets with those kept in %1? The present ones are kept there in their place.</source>
+        <translation>Заменить наборы теми, что сохранены в %1? Нынешние наборы будут сохранены там вместо них.</translation>
+    </message>
+    <message>
+        <source>Previous presets restored; the ones they replaced are kept in %1</source>
+        <translation>Прежние наборы возвращены; заменённые ими сохранены в %1</translation>
+    </message>
+    <message>
+        <source>the step is too large: lower the speed or raise Iterations/frame</source>
+        <translation>шаг слишком велик: уменьшите скорость или увеличьте «Итерации/кадр»</translation>
+    </message>
+    <message>
+        <source>A moment of inertia must be positive: %1 = %2</source>
+        <translation>Момент инерции должен быть положительным: %1 = %2</translation>
+    </message>
+    <message>
+        <source>The simulation diverged: T grew more than %1-fold; %2</source>
+        <translation>Расчёт разошёлся: T выросла более чем в %1 раз; %2</translation>
+    </message>
+    <message>
+        <source>The simulation diverged: |L| grew more than %1-fold; %2</source>
+        <translation>Расчёт разошёлся: |L| вырос более чем в %1 раз; %2</translation>
+    </message>
+    <message>
+        <source>The simulation diverged: its numbers are no longer finite; %1</source>
+        <translation>Расчёт разошёлся: его числа больше не конечны; %1</translation>
+    </message>
+    <message>
+        <source>Export video</source>
+        <translation>Экспорт видео</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4 *.webm *.gif)</source>
+        <translation>Видео (*.mp4 *.webm *.gif)</translation>
+    </message>
+    <message>
+        <source>Writing the video...</source>
+        <translation>Запись видео...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The video %1 was not written: %2</source>
+        <translation>Видео %1 не записано: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +447,22 @@ p, li { white-space: pre-wrap; }
         <source>Moments from the body</source>
         <translation>Моменты инерции тела</translation>
     </message>
+    <message>
+        <source>Restore previous presets</source>
+        <translation>Вернуть прежние наборы</translation>
+    </message>
+    <message>
+        <source>Export video...</source>
+        <translation>Экспорт видео…</translation>
+    </message>
+    <message>
+        <source>Export data...</source>
+        <translation>Экспорт данных…</translation>
+    </message>
+    <message>
+        <source>Exact pose</source>
+        <translation>Точное положение</translation>
+    </message>
 </context>
 <context>
     <name>PhysicsDock</name>
@@ -390,6 +509,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Accurate</source>
         <translation>Точный</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Точное решение</translation>
+    </message>
+    <message>
+        <source>No rigid body has these moments: one exceeds the sum of the other two</source>
+        <translation>Таких моментов нет ни у одного твёрдого тела: один больше суммы двух других</translation>
+    </message>
+    <message>
+        <source>Error vs exact: θ = %1°, |Δω|/|ω| = %2</source>
+        <translation>Ошибка относительно точного: θ = %1°, |Δω|/|ω| = %2</translation>
     </message>
 </context>
 <context>
@@ -445,6 +576,33 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>FFmpeg could not make the film: %1</source>
         <translation>FFmpeg не смог создать фильм: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VideoExportDialog</name>
+    <message>
+        <source>Export video</source>
+        <translation>Экспорт видео</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Длительность:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>Frames per second:</source>
+        <translation>Кадров в секунду:</translation>
+    </message>
+    <message>
+        <source>Width and height:</source>
+        <translation>Ширина и высота:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> пикс.</translation>
     </message>
 </context>
 <context>
