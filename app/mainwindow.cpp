@@ -187,6 +187,7 @@ void MainWindow::replaceView(vorlix::ObjMesh mesh)
 void MainWindow::configureView()
 {
     connect(glWidget, &GLWidget::diverged, this, &MainWindow::stopDivergedSimulation);
+    connect(glWidget, &GLWidget::ellipsoidPicked, this, &MainWindow::startFromPickedPoint);
     glWidget->run = &runState;
     glWidget->overlays = physicsMenu->overlays();
     glWidget->backgroundColor = backgroundColor;

@@ -24,7 +24,9 @@ void MainWindow::createPhysicsReadout()
     connect(readoutTimer, &QTimer::timeout, this, &MainWindow::refreshPhysicsReadout);
 
     physicsMenu = new PhysicsMenu({ ui->actionAngular_momentum, ui->actionAngular_velocity,
-                                      ui->actionPolhode, ui->actionInvariable_plane },
+                                      ui->actionPolhode, ui->actionInvariable_plane,
+                                      ui->actionPolhode_family, ui->actionBody_and_space_cones,
+                                      ui->actionLook_along_L, ui->actionRide_with_body },
         this);
     connect(physicsMenu, &PhysicsMenu::overlaysChanged, this, &MainWindow::showOverlays);
 }
@@ -54,10 +56,11 @@ void MainWindow::on_actionPhysics_readout_toggled(bool checked)
 
 void MainWindow::showOverlays(const OverlaySwitches &switches)
 {
-    // A path switched off is forgotten: switched on again, it starts afresh.
-    if (!switches.polhode)
+    // A path nothing shows any more is forgotten: switched on again, it starts afresh. The
+    // cones are drawn through the polhode and the herpolhode, so they keep both.
+    if (!switches.polhode && !switches.cones)
         runState.polhode.clear();
-    if (!switches.invariablePlane)
+    if (!switches.invariablePlane && !switches.cones)
         runState.herpolhode.clear();
     glWidget->overlays = switches;
     glWidget->updateGL();

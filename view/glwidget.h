@@ -5,6 +5,7 @@
 #include "matrix4.h"
 #include "objreader.h"
 #include "overlayswitches.h"
+#include "polhodefamily.h"
 #include "runstate.h"
 #include "tracelayer.h"
 
@@ -122,6 +123,9 @@ public:
 signals:
     /// ω or the orientation stopped being finite; the ticks have stopped.
     void diverged();
+    /// Ctrl + left click hit the ellipsoid, where the view shows it or the polhode family:
+    /// the visible point under the pointer, in the body frame.
+    void ellipsoidPicked(const vorlix::Vector3 &bodyPoint);
 
 protected:
     void initializeGL() override;
@@ -164,6 +168,29 @@ private:
     void drawBodyOverlays();
     /// Last of all, in space: the translucent plane and the herpolhode on it.
     void drawInvariablePlane();
+
+    // Map of motions
+    /// After the body's orientation: the polhodes of every level on the drawn ellipsoid, the
+    /// half facing the viewer bright and the far half faint.
+    void drawPolhodeFamily();
+    /// After the body's orientation: the cone from the centre through the polhode.
+    void drawBodyCone();
+    /// In space: the cone from the centre through the herpolhode.
+    void drawSpaceCone();
+    /// A translucent fan from the origin over the path, each pixel tinted once however
+    /// often the path winds round, where the framebuffer has a stencil.
+    void drawCone(const std::vector<vorlix::Vector3> &path, const float *tint, int stencilMark);
+    /// Computed when the moments change, not per frame.
+    std::vector<vorlix::PolhodeCurve> familyCurves;
+    vorlix::Vector3 familyMoments {};
+    /// The apex and the path of the cone being drawn, kept to spare an allocation per frame.
+    std::vector<vorlix::Vector3> coneFan;
+
+    // Cameras
+    /// The chosen camera's turn, applied after the view matrix.
+    vorlix::Matrix4 cameraMatrix() const;
+    /// What the scene is seen through: the view matrix on top of the camera.
+    vorlix::Matrix4 sceneView() const;
     bool listsCreated = false;
     /// The sphere's picture, or 0; it goes with the view's display lists.
     GLuint sphereTexture = 0;

@@ -2,6 +2,7 @@
 #include "glwidget.h"
 
 #include "poinsot.h"
+#include "savedglstate.h"
 
 #include <GL/glu.h>
 
@@ -16,27 +17,6 @@ const GLfloat velocityMagenta[3] = { 1.0f, 0.3f, 1.0f };
 const GLfloat pathMagenta[3] = { 1.0f, 0.7f, 1.0f };
 const GLfloat planeTint[4] = { 0.6f, 0.8f, 1.0f, 0.25f };
 constexpr double planeRadius = 0.9;
-
-/// Everything the overlays change, restored when it goes out of scope, so that the rest
-/// of the picture is drawn exactly as without them.
-class SavedState {
-public:
-    SavedState()
-    {
-        glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LIGHTING_BIT | GL_COLOR_BUFFER_BIT
-            | GL_DEPTH_BUFFER_BIT);
-        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-        glPushMatrix();
-    }
-    ~SavedState()
-    {
-        glPopMatrix();
-        glPopClientAttrib();
-        glPopAttrib();
-    }
-    SavedState(const SavedState &) = delete;
-    SavedState &operator=(const SavedState &) = delete;
-};
 
 /// A lit shaft and cone from the origin to `tip`.
 void drawArrow(const Vector3 &tip, const GLfloat *colour)
@@ -87,7 +67,7 @@ void GLWidget::drawWorldOverlays()
     const vorlix::PoinsotConstruction c = construction();
     if (!c.drawable)
         return;
-    const SavedState saved;
+    const SavedGlState saved;
     // Unit length: it reaches the sphere the axis traces are drawn on.
     drawArrow(c.planeNormal, momentumYellow);
 }
@@ -96,7 +76,7 @@ void GLWidget::drawBodyOverlays()
 {
     if (!overlays.angularVelocity && !overlays.polhode)
         return;
-    const SavedState saved;
+    const SavedGlState saved;
     const vorlix::PoinsotConstruction c = construction();
     if (overlays.angularVelocity && c.drawable)
         drawArrow(c.bodyContact, velocityMagenta);
@@ -108,8 +88,8 @@ void GLWidget::drawInvariablePlane()
 {
     if (!overlays.invariablePlane)
         return;
-    const SavedState saved;
-    glMultMatrixd(viewMatrix.data());
+    const SavedGlState saved;
+    glMultMatrixd(sceneView().data());
     const vorlix::PoinsotConstruction c = construction();
     if (c.drawable) {
         glPushMatrix();

@@ -93,8 +93,10 @@ void GLWidget::recordFrame()
 {
     // Every path that follows the body is recorded here, so that every picture drawn of
     // this instant, tile by tile, shows the same points.
-    if (overlays.polhode || overlays.invariablePlane)
-        run->recordPoinsotPaths(construction(), overlays.polhode, overlays.invariablePlane);
+    // The cones are drawn through both paths.
+    if (overlays.polhode || overlays.invariablePlane || overlays.cones)
+        run->recordPoinsotPaths(construction(), overlays.polhode || overlays.cones,
+            overlays.invariablePlane || overlays.cones);
     if (!drawLines)
         return;
     if (drawXLines)
@@ -109,22 +111,34 @@ void GLWidget::drawScene(bool throughTraceLayer)
 {
     glLoadIdentity();
     glPushMatrix();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMultMatrixd(viewMatrix.data());
+    // The cones mark in the stencil where they have tinted.
+    glClear(
+        GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | (overlays.cones ? GL_STENCIL_BUFFER_BIT : 0));
+    const vorlix::Matrix4 seenThrough = sceneView();
+    glMultMatrixd(seenThrough.data());
 
     if (drawLines)
         drawTraces(throughTraceLayer);
 
     drawWorldOverlays();
-    glMultMatrixd(orientationMatrix.data());
+    if (overlays.camera == OverlaySwitches::Camera::Standard) {
+        glMultMatrixd(orientationMatrix.data());
+    } else {
+        // Multiplied in double precision, so that a body ridden with stays exactly still:
+        // GL's own product may be single precision.
+        glLoadMatrixd(vorlix::multiply(seenThrough, orientationMatrix).data());
+    }
     drawObject(bodyList, bodyPlacement);
     drawObject(arrowList);
     drawBodyOverlays();
+    drawPolhodeFamily();
+    drawBodyCone();
     // Last, so that the translucent ellipsoid blends over the body.
     if (showEllipsoid)
         drawObject0(ellipsoidList);
     glPopMatrix();
     drawInvariablePlane();
+    drawSpaceCone();
 }
 
 GLuint GLWidget::makeEllipsoid(float radius, int slices, int stacks)
