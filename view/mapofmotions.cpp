@@ -7,8 +7,8 @@ using vorlix::Vector3;
 
 namespace {
 
-const GLfloat familyTeal[3] = { 0.3f, 0.8f, 0.6f };
-const GLfloat separatrixPale[3] = { 0.6f, 1.0f, 0.85f };
+const GLfloat familyTeal[3] = { 0.25f, 0.65f, 0.5f };
+const GLfloat separatrixPale[3] = { 0.75f, 1.0f, 0.9f };
 /// The far half of the family shows through the body's gaps, dimmed, for the shape.
 constexpr GLfloat farSideDimming = 0.35f;
 const GLfloat bodyConeOrange[4] = { 1.0f, 0.5f, 0.1f, 0.3f };
