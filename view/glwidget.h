@@ -170,8 +170,8 @@ private:
     void drawInvariablePlane();
 
     // Map of motions
-    /// After the body's orientation: the polhodes of every level on the drawn ellipsoid, the
-    /// half facing the viewer bright and the far half faint.
+    /// After the body's orientation: the polhodes of every level on the half of the drawn
+    /// ellipsoid that faces the viewer.
     void drawPolhodeFamily();
     /// After the body's orientation: the cone from the centre through the polhode.
     void drawBodyCone();
@@ -180,8 +180,8 @@ private:
     /// A translucent fan from the origin over the path, each pixel tinted once however
     /// often the path winds round, where the framebuffer has a stencil.
     void drawCone(const std::vector<vorlix::Vector3> &path, const float *tint, int stencilMark);
-    /// Computed when the moments change, not per frame.
-    std::vector<vorlix::PolhodeCurve> familyCurves;
+    /// The family as pairs of line ends, computed when the moments change, not per frame.
+    std::vector<vorlix::Vector3> familySegments, separatrixSegments;
     vorlix::Vector3 familyMoments {};
     /// The apex and the path of the cone being drawn, kept to spare an allocation per frame.
     std::vector<vorlix::Vector3> coneFan;
