@@ -6,6 +6,7 @@
 #include "objreader.h"
 #include "overlayswitches.h"
 #include "runstate.h"
+#include "thinnedlines.h"
 #include "tracelayer.h"
 
 #include <QByteArray>
@@ -164,6 +165,9 @@ private:
     void drawBodyOverlays();
     /// Last of all, in space: the translucent plane and the herpolhode on it.
     void drawInvariablePlane();
+    /// Poinsot's paths as the overlays draw them, each thinned to a pixel.
+    void drawPath(ThinnedLines &lines, const std::vector<vorlix::Vector3> &path);
+    ThinnedLines polhodeLines, herpolhodeLines;
     bool listsCreated = false;
     /// The sphere's picture, or 0; it goes with the view's display lists.
     GLuint sphereTexture = 0;
