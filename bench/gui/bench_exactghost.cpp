@@ -6,6 +6,7 @@
 // with other work disturbs less than the wall clock. Run it from data/ on a display:
 //   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_exactghost
 
+#include "benchsupport.h"
 #include "glwidget.h"
 #include "mainwindow.h"
 
@@ -50,12 +51,6 @@ Rates ticksPerSecond(QApplication &app, GLWidget *view)
         app.processEvents(QEventLoop::AllEvents, 50);
     QObject::disconnect(counting);
     return { ticks * 1000.0 / clock.elapsed(), ticks / (processSeconds() - cpuStart) };
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

@@ -27,12 +27,6 @@ void showOverlays(GLWidget &view, bool on)
     view.overlays.polhode = view.overlays.invariablePlane = on;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 /// Median repaint times with the overlays off and on, and the median of their paired
 /// differences, in milliseconds.
 std::array<double, 3> repaintMs(GLWidget &view, int pairs)

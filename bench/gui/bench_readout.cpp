@@ -4,6 +4,7 @@
 // and the ω(t) plot ten times a second can be read off. Run it from data/ on a display:
 //   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_readout
 
+#include "benchsupport.h"
 #include "glwidget.h"
 #include "mainwindow.h"
 
@@ -35,12 +36,6 @@ double ticksPerSecond(QApplication &app, GLWidget *view)
         app.processEvents(QEventLoop::AllEvents, 50);
     QObject::disconnect(counting);
     return ticks * 1000.0 / clock.elapsed();
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

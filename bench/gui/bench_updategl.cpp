@@ -26,12 +26,6 @@
 
 namespace {
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 /// updateGL() and, where the view draws into a texture of its own, the window's
 /// composition of that texture; then the driver's queue drained.
 template<class View> double wholeFrameMs(View &view)

@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <vector>
+
 /// Lets the event loop run until the widget's window is on screen, so that the first
 /// timed frame is not the one that creates the GL context.
 inline bool waitUntilExposed(QWidget &widget, int timeoutMs)
@@ -21,6 +24,13 @@ inline bool waitUntilExposed(QWidget &widget, int timeoutMs)
         QThread::msleep(10);
     }
     return false;
+}
+
+/// The middle of the measurements: one slow frame or round moves it no further.
+inline double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 #endif
