@@ -65,18 +65,25 @@ QString number(double value)
 
 } // namespace
 
+bool readSettingsLine(QTextStream &in, QString *line)
+{
+    while (in.readLineInto(line)) {
+        const int comment = line->indexOf('#');
+        if (comment >= 0)
+            line->truncate(comment);
+        *line = line->trimmed();
+        if (!line->isEmpty())
+            return true;
+    }
+    return false;
+}
+
 SettingsFile readSettings(QTextStream &in)
 {
     SettingsFile settings;
     int iterPerFrameLines = 0;
     QString line;
-    while (in.readLineInto(&line)) {
-        const int comment = line.indexOf('#');
-        if (comment >= 0)
-            line.truncate(comment);
-        line = line.trimmed();
-        if (line.isEmpty())
-            continue;
+    while (readSettingsLine(in, &line)) {
 
         if (line.startsWith('[')) {
             Preset preset;

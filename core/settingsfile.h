@@ -60,6 +60,10 @@ constexpr double radiansPerTurn = 6.283185307;
 /// ignored.
 SettingsFile readSettings(QTextStream &in);
 
+/// The next line that holds anything, as the reader sees it: without its comment, trimmed.
+/// False at the end of the stream.
+bool readSettingsLine(QTextStream &in, QString *line);
+
 /// Writes the colour and line-width lines, an empty line, then nine lines, a Body line
 /// if the preset names a body, and an empty line per preset with a non-empty name,
 /// numbers in 'g' format with six significant digits and "\n" line ends. colourSeen and

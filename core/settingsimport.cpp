@@ -14,13 +14,7 @@ bool hasOnlySettingsLines(QByteArray bytes)
 {
     QTextStream in(&bytes);
     QString line;
-    while (in.readLineInto(&line)) {
-        const int comment = line.indexOf('#');
-        if (comment >= 0)
-            line.truncate(comment);
-        line = line.trimmed();
-        if (line.isEmpty())
-            continue;
+    while (readSettingsLine(in, &line)) {
         if (line.startsWith('[') ? !line.endsWith(']') || line.size() < 2 : !line.contains('='))
             return false;
     }
