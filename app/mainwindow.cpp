@@ -184,6 +184,7 @@ void MainWindow::configureView()
 {
     connect(glWidget, &GLWidget::diverged, this, &MainWindow::stopDivergedSimulation);
     connect(glWidget, &GLWidget::motionChangedByHand, this, &MainWindow::restartExactReference);
+    connect(glWidget, &GLWidget::ellipsoidPicked, this, &MainWindow::startFromPickedPoint);
     glWidget->run = &runState;
     glWidget->overlays = physicsMenu->overlays();
     glWidget->backgroundColor = backgroundColor;

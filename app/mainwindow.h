@@ -158,6 +158,9 @@ private:
     /// the start-up view's only; a view made for a new body starts at 1 pixel.
     void configureView();
     void showOverlays(const OverlaySwitches &switches);
+    /// Restarts from the panel with ω along the picked body point and the panel's kinetic
+    /// energy, written into the panel first.
+    void startFromPickedPoint(const vorlix::Vector3 &bodyPoint);
     void createStatusLabels();
     void createPhysicsReadout();
     /// Shows the view's physics in the readout dock; runs about ten times a second while

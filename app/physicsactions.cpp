@@ -34,9 +34,11 @@ void MainWindow::createPhysicsReadout()
     readoutTimer->setInterval(100);
     connect(readoutTimer, &QTimer::timeout, this, &MainWindow::refreshPhysicsReadout);
 
-    physicsMenu = new PhysicsMenu(
-        { ui->actionAngular_momentum, ui->actionAngular_velocity, ui->actionPolhode,
-            ui->actionInvariable_plane, ui->actionExact_ghost },
+    physicsMenu = new PhysicsMenu({ ui->actionAngular_momentum, ui->actionAngular_velocity,
+                                      ui->actionPolhode, ui->actionInvariable_plane,
+                                      ui->actionPolhode_family, ui->actionBody_and_space_cones,
+                                      ui->actionLook_along_L, ui->actionRide_with_body,
+                                      ui->actionExact_ghost },
         this);
     connect(physicsMenu, &PhysicsMenu::overlaysChanged, this, &MainWindow::showOverlays);
 }
@@ -85,10 +87,11 @@ void MainWindow::on_actionPhysics_readout_toggled(bool checked)
 
 void MainWindow::showOverlays(const OverlaySwitches &switches)
 {
-    // A path switched off is forgotten: switched on again, it starts afresh.
-    if (!switches.polhode)
+    // A path nothing shows any more is forgotten: switched on again, it starts afresh. The
+    // cones are drawn through the polhode and the herpolhode, so they keep both.
+    if (!switches.polhode && !switches.cones)
         runState.polhode.clear();
-    if (!switches.invariablePlane)
+    if (!switches.invariablePlane && !switches.cones)
         runState.herpolhode.clear();
     glWidget->overlays = switches;
     glWidget->updateGL();

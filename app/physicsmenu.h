@@ -8,14 +8,18 @@
 
 class QAction;
 
-/// The Physics menu's overlay switches, as signals for the window. The switches live in
-/// the menu only: every new view takes them from here, and they are not stored.
+/// The Physics menu's overlay and camera switches, as signals for the window. The switches
+/// live in the menu only: every new view takes them from here, and they are not stored.
 class PhysicsMenu : public QObject {
     Q_OBJECT
 
 public:
     struct OverlayActions {
-        QAction *angularMomentum, *angularVelocity, *polhode, *invariablePlane, *ghost;
+        QAction *angularMomentum, *angularVelocity, *polhode, *invariablePlane;
+        QAction *polhodeFamily, *cones;
+        /// At most one of the two cameras is checked; neither is the standard view.
+        QAction *lookAlongL, *rideWithBody;
+        QAction *ghost;
     };
     PhysicsMenu(const OverlayActions &actions, QObject *parent);
 

@@ -15,7 +15,7 @@ void GLWidget::drawGhost()
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LIGHTING_BIT | GL_COLOR_BUFFER_BIT
         | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
-    glMultMatrixd(viewMatrix.data());
+    glMultMatrixd(sceneView().data());
     glMultMatrixd(run->exact.state().orientation.data());
     // The body's list sets its own colour; with colour tracking off, the material below is
     // what lights it, and its alpha makes the veil.

@@ -6,6 +6,7 @@
 #include "matrix4.h"
 #include "objreader.h"
 #include "overlayswitches.h"
+#include "polhodefamily.h"
 #include "runstate.h"
 #include "tracelayer.h"
 
@@ -142,6 +143,9 @@ signals:
     /// A key turned the body (U, V, W) or reset it (Space when stopped): the motion
     /// continues from a state set by hand.
     void motionChangedByHand();
+    /// Ctrl + left click hit the ellipsoid, where the view shows it or the polhode family:
+    /// the visible point under the pointer, in the body frame.
+    void ellipsoidPicked(const vorlix::Vector3 &bodyPoint);
 
 protected:
     void initializeGL() override;
@@ -195,6 +199,31 @@ private:
     void drawLegend();
     /// The same legend on a picture of the view's square, at the same relative place.
     void paintLegend(QImage &picture) const;
+
+    // Map of motions
+    /// After the body's orientation: the polhodes of every level on the half of the drawn
+    /// ellipsoid that faces the viewer.
+    void drawPolhodeFamily();
+    /// After the body's orientation: the cone from the centre through the polhode.
+    void drawBodyCone();
+    /// In space: the cone from the centre through the herpolhode.
+    void drawSpaceCone();
+    /// A translucent fan from the origin over the path, each pixel tinted once however
+    /// often the path winds round, where the framebuffer has a stencil.
+    void drawCone(const std::vector<vorlix::Vector3> &path, const float *tint, int stencilMark);
+    /// The family as pairs of line ends, computed when the moments change, not per frame.
+    std::vector<vorlix::Vector3> familySegments, separatrixSegments;
+    vorlix::Vector3 familyMoments {};
+    /// The apex and the path of the cone being drawn, kept to spare an allocation per frame.
+    std::vector<vorlix::Vector3> coneFan;
+
+    // Cameras
+    /// The chosen camera's turn, applied after the view matrix.
+    vorlix::Matrix4 cameraMatrix() const;
+    /// What the scene is seen through: the view matrix on top of the camera.
+    vorlix::Matrix4 sceneView() const;
+    /// Turns the current matrix, which is `seenThrough`, with the body.
+    void turnWithBody(const vorlix::Matrix4 &seenThrough);
     bool listsCreated = false;
     /// The sphere's picture, or 0; it goes with the view's display lists.
     GLuint sphereTexture = 0;

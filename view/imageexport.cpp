@@ -83,7 +83,7 @@ QImage GLWidget::renderSquareImage(int side, int tileSide)
     // An RGB colour buffer: the translucent ellipsoid must not leave holes of alpha in
     // the picture, and what is read back is exactly what the view shows.
     QOpenGLFramebufferObject buffer(
-        tile, tile, QOpenGLFramebufferObject::Depth, GL_TEXTURE_2D, GL_RGB8);
+        tile, tile, QOpenGLFramebufferObject::CombinedDepthStencil, GL_TEXTURE_2D, GL_RGB8);
     if (!buffer.isValid() || !buffer.bind())
         return QImage();
     glViewport(0, 0, tile, tile);

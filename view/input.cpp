@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
+#include "ellipsoidpick.h"
 #include "scenegeometry.h"
 
 #include <QKeyEvent>
@@ -120,6 +121,16 @@ void GLWidget::mousePressEvent(QMouseEvent *event)
     const QPoint at = pointerAt(event);
     lastMouseX = at.x();
     lastMouseY = at.y();
+    // Only where the ellipsoid is on screen: a Ctrl + click on the body alone starts nothing.
+    if (event->button() != Qt::LeftButton || !event->modifiers().testFlag(Qt::ControlModifier)
+        || !(showEllipsoid || overlays.polhodeFamily))
+        return;
+    // Aimed at the middle of the pixel under the pointer.
+    const std::optional<vorlix::Vector3> picked
+        = vorlix::pickEllipsoidPoint(width(), height(), QPointF(at) + QPointF(0.5, 0.5),
+            sceneView(), orientationMatrix, { inertiaX, inertiaY, inertiaZ });
+    if (picked)
+        emit ellipsoidPicked(*picked);
 }
 
 void GLWidget::mouseMoveEvent(QMouseEvent *event)

@@ -3,6 +3,7 @@
 
 #include "overlaycolours.h"
 #include "poinsot.h"
+#include "savedglstate.h"
 
 #include <GL/glu.h>
 
@@ -13,27 +14,6 @@ using vorlix::Vector3;
 namespace {
 
 constexpr double planeRadius = 0.9;
-
-/// Everything the overlays change, restored when it goes out of scope, so that the rest
-/// of the picture is drawn exactly as without them.
-class SavedState {
-public:
-    SavedState()
-    {
-        glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LIGHTING_BIT | GL_COLOR_BUFFER_BIT
-            | GL_DEPTH_BUFFER_BIT);
-        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-        glPushMatrix();
-    }
-    ~SavedState()
-    {
-        glPopMatrix();
-        glPopClientAttrib();
-        glPopAttrib();
-    }
-    SavedState(const SavedState &) = delete;
-    SavedState &operator=(const SavedState &) = delete;
-};
 
 /// A lit shaft and cone from the origin to `tip`.
 void drawArrow(const Vector3 &tip, const GLfloat *colour)
@@ -84,7 +64,7 @@ void GLWidget::drawWorldOverlays()
     const vorlix::PoinsotConstruction c = construction();
     if (!c.drawable)
         return;
-    const SavedState saved;
+    const SavedGlState saved;
     // Unit length: it reaches the sphere the axis traces are drawn on.
     drawArrow(c.planeNormal, OverlayColour::momentum);
 }
@@ -93,7 +73,7 @@ void GLWidget::drawBodyOverlays()
 {
     if (!overlays.angularVelocity && !overlays.polhode)
         return;
-    const SavedState saved;
+    const SavedGlState saved;
     const vorlix::PoinsotConstruction c = construction();
     if (overlays.angularVelocity && c.drawable)
         drawArrow(c.bodyContact, OverlayColour::velocity);
@@ -105,7 +85,7 @@ void GLWidget::drawInvariablePlane()
 {
     if (!overlays.invariablePlane)
         return;
-    const SavedState saved;
+    const SavedGlState saved;
     const vorlix::PoinsotConstruction c = construction();
     if (c.drawable) {
         glPushMatrix();

@@ -98,8 +98,10 @@ void GLWidget::recordFrame()
     if (!vorlix::isFinite(orientationMatrix)
         || !vorlix::isFinite(vorlix::Vector3 { omegaX, omegaY, omegaZ }))
         return;
-    if (overlays.polhode || overlays.invariablePlane)
-        run->recordPoinsotPaths(construction(), overlays.polhode, overlays.invariablePlane);
+    // The cones are drawn through both paths.
+    if (overlays.polhode || overlays.invariablePlane || overlays.cones)
+        run->recordPoinsotPaths(construction(), overlays.polhode || overlays.cones,
+            overlays.invariablePlane || overlays.cones);
     if (!drawLines)
         return;
     if (drawXLines)
@@ -110,27 +112,44 @@ void GLWidget::recordFrame()
         recordTracePoint(zLines, zLinesIndex, 2);
 }
 
+void GLWidget::turnWithBody(const vorlix::Matrix4 &seenThrough)
+{
+    if (overlays.camera == OverlaySwitches::Camera::Standard) {
+        glMultMatrixd(orientationMatrix.data());
+    } else {
+        // Multiplied in double precision, so that a body ridden with stays exactly still:
+        // GL's own product may be single precision.
+        glLoadMatrixd(vorlix::multiply(seenThrough, orientationMatrix).data());
+    }
+}
+
 void GLWidget::drawScene(bool throughTraceLayer)
 {
     glLoadIdentity();
     glPushMatrix();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMultMatrixd(viewMatrix.data());
+    // The cones mark in the stencil where they have tinted.
+    glClear(
+        GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | (overlays.cones ? GL_STENCIL_BUFFER_BIT : 0));
+    const vorlix::Matrix4 seenThrough = sceneView();
+    glMultMatrixd(seenThrough.data());
 
     if (drawLines)
         drawTraces(throughTraceLayer);
 
     glPushMatrix();
-    glMultMatrixd(orientationMatrix.data());
+    turnWithBody(seenThrough);
     drawObject(bodyList, bodyPlacement);
     glPopMatrix();
     // The plane's veil covers the body behind it; the arrows, drawn after it, keep
     // their colours.
     drawInvariablePlane();
+    drawSpaceCone();
     drawWorldOverlays();
-    glMultMatrixd(orientationMatrix.data());
+    turnWithBody(seenThrough);
     drawObject(arrowList);
     drawBodyOverlays();
+    drawPolhodeFamily();
+    drawBodyCone();
     // Last, so that the translucent ellipsoid blends over the body.
     if (showEllipsoid)
         drawObject0(ellipsoidList);

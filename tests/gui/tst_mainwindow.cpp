@@ -440,9 +440,12 @@ void TestMainWindow::menus()
             "actionRestore_previous_presets" }));
     QCOMPARE(entriesOf(form.ui.menuHelp), QStringList({ "action_Info" }));
     QCOMPARE(entriesOf(form.ui.menuPhysics),
-        QStringList({ "actionPhysics_readout", "|", "actionAngular_momentum",
-            "actionAngular_velocity", "actionPolhode", "actionInvariable_plane",
-            "actionExact_ghost", "|", "actionRestart_from_the_panel", "actionMoments_from_body" }));
+        QStringList(
+            { "actionPhysics_readout", "|", "actionAngular_momentum", "actionAngular_velocity",
+                "actionPolhode", "actionInvariable_plane", "actionPolhode_family",
+                "actionBody_and_space_cones", "actionLook_along_L", "actionRide_with_body",
+                "actionExact_ghost", "|",
+                "actionRestart_from_the_panel", "actionMoments_from_body" }));
     QVERIFY(form.ui.actionE_xit->isIconVisibleInMenu());
     QCOMPARE(form.window.menuBar(), form.ui.menuBar);
     QCOMPARE(form.window.statusBar(), form.ui.statusBar);
