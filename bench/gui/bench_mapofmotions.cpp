@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -21,12 +20,6 @@ namespace {
 void showMap(GLWidget &view, bool on)
 {
     view.overlays.polhodeFamily = view.overlays.cones = on;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

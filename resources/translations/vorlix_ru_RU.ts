@@ -463,6 +463,22 @@ p, li { white-space: pre-wrap; }
         <source>Exact pose</source>
         <translation>Точное положение</translation>
     </message>
+    <message>
+        <source>Polhode family</source>
+        <translation>Семейство полодий</translation>
+    </message>
+    <message>
+        <source>Body and space cones</source>
+        <translation>Аксоиды</translation>
+    </message>
+    <message>
+        <source>Look along L</source>
+        <translation>Смотреть вдоль L</translation>
+    </message>
+    <message>
+        <source>Ride with the body</source>
+        <translation>Вместе с телом</translation>
+    </message>
 </context>
 <context>
     <name>PhysicsDock</name>
