@@ -8,6 +8,7 @@
 #include "overlayswitches.h"
 #include "polhodefamily.h"
 #include "runstate.h"
+#include "thinnedlines.h"
 #include "tracelayer.h"
 
 #include <QByteArray>
@@ -224,6 +225,10 @@ private:
     vorlix::Matrix4 sceneView() const;
     /// Turns the current matrix, which is `seenThrough`, with the body.
     void turnWithBody(const vorlix::Matrix4 &seenThrough);
+    /// Poinsot's paths as the overlays draw them, each thinned to a pixel.
+    void drawPath(
+        ThinnedLines &lines, const std::vector<vorlix::Vector3> &path, const GLfloat *colour);
+    ThinnedLines polhodeLines, herpolhodeLines;
     bool listsCreated = false;
     /// The sphere's picture, or 0; it goes with the view's display lists.
     GLuint sphereTexture = 0;

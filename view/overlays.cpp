@@ -4,6 +4,7 @@
 #include "overlaycolours.h"
 #include "poinsot.h"
 #include "savedglstate.h"
+#include "scenegeometry.h"
 
 #include <GL/glu.h>
 
@@ -35,21 +36,22 @@ void drawArrow(const Vector3 &tip, const GLfloat *colour)
     glPopMatrix();
 }
 
-/// An unlit line through the recorded points; the trace arrays may still be bound to the
-/// normal pointer, so only the vertex array is enabled.
-void drawPath(const std::vector<Vector3> &path, const GLfloat *colour)
-{
-    if (path.size() < 2)
-        return;
-    glDisable(GL_LIGHTING);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_DOUBLE, sizeof(Vector3), &path.front().x);
-    glColor3fv(colour);
-    glDrawArrays(GL_LINE_STRIP, 0, GLsizei(path.size()));
-}
-
 } // namespace
+
+/// An unlit line through the recorded points, drawn from a copy thinned to a pixel: the
+/// paths move with the body every frame, so no frame can reuse the last one's pixels.
+void GLWidget::drawPath(
+    ThinnedLines &lines, const std::vector<Vector3> &path, const GLfloat *colour)
+{
+    static_assert(sizeof(Vector3) == 3 * sizeof(double), "a path is a run of x, y, z");
+    const vorlix::Viewport v
+        = vorlix::squareViewport(framebufferSize.width(), framebufferSize.height());
+    lines.follow(
+        path.empty() ? nullptr : &path.front().x, int(path.size()), 2.0 / std::max(v.side, 1));
+    glDisable(GL_LIGHTING);
+    glColor3fv(colour);
+    lines.draw(false);
+}
 
 vorlix::PoinsotConstruction GLWidget::construction() const
 {
@@ -78,7 +80,7 @@ void GLWidget::drawBodyOverlays()
     if (overlays.angularVelocity && c.drawable)
         drawArrow(c.bodyContact, OverlayColour::velocity);
     if (overlays.polhode)
-        drawPath(run->polhode, OverlayColour::polhode);
+        drawPath(polhodeLines, run->polhode, OverlayColour::polhode);
 }
 
 void GLWidget::drawInvariablePlane()
@@ -106,5 +108,5 @@ void GLWidget::drawInvariablePlane()
         gluDeleteQuadric(quadric);
         glPopMatrix();
     }
-    drawPath(run->herpolhode, OverlayColour::herpolhode);
+    drawPath(herpolhodeLines, run->herpolhode, OverlayColour::herpolhode);
 }

@@ -122,6 +122,7 @@ void TraceLayer::release()
     for (Points &kept : points)
         gl->glDeleteBuffers(1, &kept.buffer);
     points = {};
+    sphere.release();
     gl = nullptr;
     layerValid = false;
 }
@@ -210,8 +211,9 @@ bool TraceLayer::draw(const Traces &traces, GLuint viewFramebuffer, QSize frameb
         layerValid = false;
 
     if (!layerValid && !viewStill) {
-        // The view is moving: a layer made now would be stale by the next frame.
-        drawWhole(traces);
+        // The view is moving: a layer made now would be stale by the next frame, and
+        // a picture that moves need not show every point.
+        sphere.draw(traces, key.viewport[2]);
         return true;
     }
     if (!makeFramebuffer(framebufferSize)) {

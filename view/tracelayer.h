@@ -2,6 +2,8 @@
 #ifndef VORLIX_TRACELAYER_H
 #define VORLIX_TRACELAYER_H
 
+#include "spheretraces.h"
+
 #include <QOpenGLExtraFunctions>
 #include <QSize>
 
@@ -20,7 +22,9 @@ struct ShownTrace {
 /// still, a repaint draws only the newest segment of each trace there and copies the
 /// whole layer into the view, so its cost no longer grows with the traces' length.
 /// The points are also kept as floats in vertex buffers, so that drawing a trace whole
-/// sends nothing per frame either.
+/// sends nothing per frame either. While the view turns, the traces are drawn from their
+/// picture on the sphere thinned to a pixel (SphereTraces), whose cost does not grow with
+/// their length; the full traces are drawn again once the view is still.
 class TraceLayer {
 public:
     static constexpr int traceCount = 3;
@@ -74,6 +78,7 @@ private:
     GLuint viewFramebuffer = 0;
     GLenum depthFormat = 0;
     std::array<Points, traceCount> points;
+    SphereTraces sphere;
     /// Points of each trace the layer holds; valid only while layerKey is current.
     std::array<int, traceCount> drawnCounts {};
     bool layerValid = false;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of Poinsot's overlays: one repaint of the main window's view at its default size
 // with all four off and all four on, on the first preset (the flip), with the paths empty,
-// after a few seconds of the motion and full. Off and on alternate frame by frame, so that
-// a busy machine slows both alike. Run from the data directory:
+// after a few seconds of the motion and full (both wound round one loop, then with a
+// herpolhode that spreads over a ring as one that never closes does). Off and on
+// alternate frame by frame, so that a busy machine slows both alike. Run from data/:
 //   cd data && xvfb-run -a env LIBGL_ALWAYS_SOFTWARE=1 ../build/bench/bench_overlays
 
 #include "benchsupport.h"
@@ -65,6 +66,19 @@ std::vector<vorlix::Vector3> loop(std::size_t points, double radius, double heig
     return path;
 }
 
+// A herpolhode that never closes: a rosette between two circles, each lap turned on.
+std::vector<vorlix::Vector3> rosette(std::size_t points, double inner, double outer, double height)
+{
+    std::vector<vorlix::Vector3> path(points);
+    for (std::size_t p = 0; p < points; ++p) {
+        const double lap = 2 * M_PI * double(p) / 400;
+        const double radius = inner + (outer - inner) * 0.5 * (1 + qCos(lap));
+        const double angle = lap * 0.381966;
+        path[p] = { radius * qCos(angle), radius * qSin(angle), height };
+    }
+    return path;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -83,7 +97,8 @@ int main(int argc, char **argv)
     const auto report = [&view](const char *paths) {
         const std::array<double, 3> ms = repaintMs(view, 1500);
         std::printf("%-26s %5zu + %5zu points: off %6.3f ms, on %6.3f ms: %+5.1f %%\n", paths,
-            view.run->polhode.size(), view.run->herpolhode.size(), ms[0], ms[1], 100 * ms[2] / ms[0]);
+            view.run->polhode.size(), view.run->herpolhode.size(), ms[0], ms[1],
+            100 * ms[2] / ms[0]);
     };
     report("paths empty:");
     run(view, 5);
@@ -93,5 +108,7 @@ int main(int argc, char **argv)
     view.run->polhode = loop(vorlix::RunState::poinsotPathCapacity, 0.4, 0.3);
     view.run->herpolhode = loop(vorlix::RunState::poinsotPathCapacity, 0.5, 0.45);
     report("full:");
+    view.run->herpolhode = rosette(vorlix::RunState::poinsotPathCapacity, 0.2, 0.6, 0.45);
+    report("full, herpolhode spread:");
     return 0;
 }

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A long run at the main window's default size with the three axis traces and all four of
+// Poinsot's overlays on: each minute, the ticks per second of that minute, the resident
+// memory and the points recorded so far (axis traces, then polhode + herpolhode). The
+// tick rate should hold and the memory grow by no more than the points recorded. Run it
+// by hand from data/ for N minutes (default 30), e.g.
+//   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_soak 30
+
+#include "glwidget.h"
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+double residentMegabytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void check(MainWindow &window, const char *name)
+{
+    if (auto *box = window.findChild<QCheckBox *>(name)) {
+        if (!box->isChecked())
+            box->click();
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    QApplication app(argc, argv);
+    const int minutes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+
+    MainWindow window;
+    window.show();
+    for (const char *box : { "Draw", "xb", "yb", "zb" })
+        check(window, box);
+    for (const char *action : { "actionAngular_momentum", "actionAngular_velocity", "actionPolhode",
+             "actionInvariable_plane" }) {
+        if (auto *overlay = window.findChild<QAction *>(action))
+            overlay->setChecked(true);
+    }
+    window.findChild<QPushButton *>("pushButton")->click();
+
+    // The view's frame counter is zeroed by the status bar each second: count the ticks on
+    // the timer itself. The view may be replaced when a body is loaded; this one is not.
+    GLWidget *view = window.glWidget;
+    long long ticks = 0;
+    QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
+
+    std::printf("view %dx%d, %d minutes\n", view->width(), view->height(), minutes);
+    std::printf("minute  ticks/s  resident MB  trace points (x+y+z)  path points\n");
+    std::fflush(stdout);
+    for (int minute = 1; minute <= minutes; ++minute) {
+        const long long ticksBefore = ticks;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 60000)
+            app.processEvents(QEventLoop::AllEvents, 50);
+        const double rate = (ticks - ticksBefore) * 1000.0 / clock.elapsed();
+        const long long tracePoints = GLWidget::tracePointCount(view->xLinesIndex)
+            + GLWidget::tracePointCount(view->yLinesIndex)
+            + GLWidget::tracePointCount(view->zLinesIndex);
+        std::printf("%6d  %7.1f  %11.0f  %20lld  %11zu\n", minute, rate, residentMegabytes(),
+            tracePoints, view->run->polhode.size() + view->run->herpolhode.size());
+        std::fflush(stdout);
+    }
+    return 0;
+}
