@@ -26,6 +26,14 @@ class QTimer;
 
 /// The 3-D view and the simulation engine of one free rigid body. Its state is a set of
 /// public fields that the main window reads and writes directly, followed by updateGL().
+/// Closed curves for GL: x, y, z of every point, and where each curve begins and how
+/// many points it has.
+struct PolhodeLoops {
+    std::vector<GLfloat> points;
+    std::vector<GLint> firsts;
+    std::vector<GLsizei> counts;
+};
+
 class GLWidget : public QOpenGLWidget {
     Q_OBJECT
 
@@ -209,11 +217,12 @@ private:
     void drawBodyCone();
     /// In space: the cone from the centre through the herpolhode.
     void drawSpaceCone();
-    /// A translucent fan from the origin over the path, each pixel tinted once however
-    /// often the path winds round, where the framebuffer has a stencil.
-    void drawCone(const std::vector<vorlix::Vector3> &path, const float *tint, int stencilMark);
-    /// The family as pairs of line ends, computed when the moments change, not per frame.
-    std::vector<vorlix::Vector3> familySegments, separatrixSegments;
+    /// A translucent fan from the origin over the path's last turn about `axis`, each pixel
+    /// tinted once where the framebuffer has a stencil.
+    void drawCone(const std::vector<vorlix::Vector3> &path, const vorlix::Vector3 &axis,
+        const float *tint, int stencilMark);
+    /// The family, computed when the moments change, not per frame.
+    PolhodeLoops familyLoops, separatrixLoops;
     vorlix::Vector3 familyMoments {};
     /// The apex and the path of the cone being drawn, kept to spare an allocation per frame.
     std::vector<vorlix::Vector3> coneFan;

@@ -25,6 +25,14 @@ std::vector<LegendEntry> legendEntries(const OverlaySwitches &s)
         entries.push_back({ tr("herpolhode"), toQColor(herpolhode) });
         entries.push_back({ tr("invariable plane"), toQColor(plane) });
     }
+    if (s.polhodeFamily) {
+        entries.push_back({ tr("polhode family"), toQColor(family) });
+        entries.push_back({ tr("separatrix"), toQColor(separatrix) });
+    }
+    if (s.cones) {
+        entries.push_back({ tr("body cone"), toQColor(bodyCone) });
+        entries.push_back({ tr("space cone"), toQColor(spaceCone) });
+    }
     return entries;
 }
 

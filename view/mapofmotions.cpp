@@ -1,39 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glwidget.h"
 
+#include "lastturn.h"
+#include "overlaycolours.h"
+#include "poinsot.h"
 #include "savedglstate.h"
 
 using vorlix::Vector3;
 
 namespace {
 
-const GLfloat familyTeal[3] = { 0.25f, 0.65f, 0.5f };
-const GLfloat separatrixPale[3] = { 0.75f, 1.0f, 0.9f };
-const GLfloat bodyConeOrange[4] = { 1.0f, 0.5f, 0.1f, 0.3f };
-const GLfloat spaceConeBlue[4] = { 0.3f, 0.5f, 1.0f, 0.3f };
 
-/// The curves as pairs of line ends, drawn in one call: the family's closed loops.
-std::vector<Vector3> segments(const std::vector<vorlix::PolhodeCurve> &curves, bool separatrix)
+/// Closed loops, one draw call each, in single precision as GL takes them: software GL
+/// pays per vertex, and would convert every double on every frame.
+PolhodeLoops loops(const std::vector<vorlix::PolhodeCurve> &curves, bool separatrix)
 {
-    std::vector<Vector3> ends;
+    PolhodeLoops l;
     for (const vorlix::PolhodeCurve &curve : curves) {
         if (curve.separatrix != separatrix)
             continue;
-        for (std::size_t i = 0; i < curve.points.size(); ++i) {
-            ends.push_back(curve.points[i]);
-            ends.push_back(curve.points[(i + 1) % curve.points.size()]);
-        }
+        l.firsts.push_back(GLint(l.points.size() / 3));
+        l.counts.push_back(GLsizei(curve.points.size()));
+        for (const Vector3 &p : curve.points)
+            l.points.insert(l.points.end(), { GLfloat(p.x), GLfloat(p.y), GLfloat(p.z) });
     }
-    return ends;
+    return l;
 }
 
-void drawSegments(const std::vector<Vector3> &ends, const GLfloat *colour)
+void drawLoops(const PolhodeLoops &l, const GLfloat *colour)
 {
-    if (ends.empty())
+    if (l.points.empty())
         return;
     glColor3fv(colour);
-    glVertexPointer(3, GL_DOUBLE, sizeof(Vector3), &ends.front().x);
-    glDrawArrays(GL_LINES, 0, GLsizei(ends.size()));
+    glVertexPointer(3, GL_FLOAT, 0, l.points.data());
+    for (std::size_t i = 0; i < l.firsts.size(); ++i)
+        glDrawArrays(GL_LINE_LOOP, l.firsts[i], l.counts[i]);
 }
 
 /// Rim points of a cone closer than this (12 pixels at the default size) to the last one
@@ -53,8 +54,8 @@ void GLWidget::drawPolhodeFamily()
         // Five levels a side, as few as show the pattern, and 48 points a curve, within half a
         // pixel of it: software GL pays for every segment.
         const std::vector<vorlix::PolhodeCurve> curves = vorlix::polhodeFamily(moments, 5, 48);
-        familySegments = segments(curves, false);
-        separatrixSegments = segments(curves, true);
+        familyLoops = loops(curves, false);
+        separatrixLoops = loops(curves, true);
         familyMoments = moments;
     }
     const SavedGlState saved;
@@ -71,32 +72,38 @@ void GLWidget::drawPolhodeFamily()
         = { -inertiaX * modelview[2], -inertiaY * modelview[6], -inertiaZ * modelview[10], 0 };
     glEnable(GL_CLIP_PLANE0);
     glClipPlane(GL_CLIP_PLANE0, nearSide);
-    drawSegments(familySegments, familyTeal);
+    drawLoops(familyLoops, OverlayColour::family);
     // Last, over the curves it meets at the intermediate axis.
-    drawSegments(separatrixSegments, separatrixPale);
+    drawLoops(separatrixLoops, OverlayColour::separatrix);
 }
 
 void GLWidget::drawBodyCone()
 {
     if (overlays.cones)
-        drawCone(run->polhode, bodyConeOrange, 1);
+        drawCone(run->polhode,
+            vorlix::polhodeAxis({ inertiaX, inertiaY, inertiaZ }, { omegaX, omegaY, omegaZ }),
+            OverlayColour::bodyCone, 1);
 }
 
 void GLWidget::drawSpaceCone()
 {
     if (!overlays.cones)
         return;
-    drawCone(run->herpolhode, spaceConeBlue, 2);
+    drawCone(run->herpolhode, construction().planeNormal, OverlayColour::spaceCone, 2);
 }
 
-void GLWidget::drawCone(const std::vector<Vector3> &path, const float *tint, int stencilMark)
+void GLWidget::drawCone(
+    const std::vector<Vector3> &path, const Vector3 &axis, const float *tint, int stencilMark)
 {
     if (path.size() < 2)
         return;
     coneFan.assign(1, Vector3 {});
-    for (const Vector3 &p : path)
-        if (coneFan.size() == 1 || vorlix::norm(p - coneFan.back()) >= coneRimSpacing)
-            coneFan.push_back(p);
+    // Each turn of the path would paint the last one's pixels again: the polhode repeats
+    // itself, the herpolhode a copy turned about L.
+    for (auto p = path.begin() + std::ptrdiff_t(vorlix::lastTurnStart(path, axis));
+         p != path.end(); ++p)
+        if (coneFan.size() == 1 || vorlix::norm(*p - coneFan.back()) >= coneRimSpacing)
+            coneFan.push_back(*p);
     // The cones touch along the current ω, the path's last point.
     if (vorlix::norm(path.back() - coneFan.back()) > 0)
         coneFan.push_back(path.back());
@@ -108,12 +115,12 @@ void GLWidget::drawCone(const std::vector<Vector3> &path, const float *tint, int
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     // A veil, as the invariable plane: it hides nothing drawn after it.
     glDepthMask(GL_FALSE);
-    // The path winds round the same cone again and again: a pixel already tinted by this
-    // cone is left alone, so that the veil stays as faint as one layer.
+    // Seen from the side, the cone's near and far sheets overlap: a pixel already tinted by
+    // this cone is left alone, so that the veil stays as faint as one layer.
     glEnable(GL_STENCIL_TEST);
     glStencilFunc(GL_NOTEQUAL, stencilMark, 0xff);
     glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-    glColor4fv(tint);
+    glColor4f(tint[0], tint[1], tint[2], OverlayColour::coneOpacity);
     glVertexPointer(3, GL_DOUBLE, sizeof(Vector3), &coneFan.front().x);
     glDrawArrays(GL_TRIANGLE_FAN, 0, GLsizei(coneFan.size()));
 }

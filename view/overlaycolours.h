@@ -14,6 +14,13 @@ constexpr float herpolhode[3] = { 0.2f, 0.9f, 1.0f };
 /// The plane's colour at full strength; it is drawn as a faint veil of it.
 constexpr float plane[3] = { 0.6f, 0.8f, 1.0f };
 constexpr float planeOpacity = 0.25f;
+constexpr float family[3] = { 0.25f, 0.65f, 0.5f };
+/// Brighter than the family it divides.
+constexpr float separatrix[3] = { 0.75f, 1.0f, 0.9f };
+/// The cones at full strength; they are drawn as veils of it.
+constexpr float bodyCone[3] = { 1.0f, 0.5f, 0.1f };
+constexpr float spaceCone[3] = { 0.3f, 0.5f, 1.0f };
+constexpr float coneOpacity = 0.3f;
 
 inline QColor toQColor(const float *rgb)
 {
