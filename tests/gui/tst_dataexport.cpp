@@ -31,36 +31,35 @@ class TestDataExport : public QObject {
     Q_OBJECT
 
 private slots:
-    void sameMotionAtAnySpeed_data();
-    void sameMotionAtAnySpeed();
-};
-
-void TestDataExport::sameMotionAtAnySpeed_data()
-{
-    QTest::addColumn<double>("speed");
-    QTest::newRow("half speed") << 0.5;
-    QTest::newRow("four times") << 4.0;
-}
-
-// Speed runs the same motion faster: ω × Speed for 1/Speed of the time takes the same
-// sub-steps in τ, so the exported table (in τ and the panel's ω) is the same.
-void TestDataExport::sameMotionAtAnySpeed()
-{
-    QFETCH(double, speed);
-    const CsvTable reference = exportedFlip(1);
-    const CsvTable scaled = exportedFlip(speed);
-    QVERIFY(reference.wellFormed && scaled.wellFormed);
-    QCOMPARE(scaled.columns["t"].size(), ticks + 1);
-    QCOMPARE(scaled.columns["t"].last(), ticks * tauPerTick);
-    for (const char *column : { "wx", "wy", "wz", "T", "L", "qw", "qx", "qy", "qz" }) {
-        const QVector<double> &a = reference.columns[column], &b = scaled.columns[column];
-        QCOMPARE(a.size(), b.size());
-        for (int row = 0; row < a.size(); ++row)
-            QVERIFY2(qAbs(a[row] - b[row]) <= 1e-9 * (1 + qAbs(a[row])),
-                qPrintable(
-                    QString("%1 row %2: %3 vs %4").arg(column).arg(row).arg(a[row]).arg(b[row])));
+    void sameMotionAtAnySpeed_data()
+    {
+        QTest::addColumn<double>("speed");
+        QTest::newRow("half speed") << 0.5;
+        QTest::newRow("four times") << 4.0;
     }
-}
+    // Speed runs the same motion faster: ω × Speed for 1/Speed of the time takes the same
+    // sub-steps in τ, so the exported table (in τ and the panel's ω) is the same.
+    void sameMotionAtAnySpeed()
+    {
+        QFETCH(double, speed);
+        const CsvTable reference = exportedFlip(1);
+        const CsvTable scaled = exportedFlip(speed);
+        QVERIFY(reference.wellFormed && scaled.wellFormed);
+        QCOMPARE(scaled.columns["t"].size(), ticks + 1);
+        QCOMPARE(scaled.columns["t"].last(), ticks * tauPerTick);
+        for (const char *column : { "wx", "wy", "wz", "T", "L", "qw", "qx", "qy", "qz" }) {
+            const QVector<double> &a = reference.columns[column], &b = scaled.columns[column];
+            QCOMPARE(a.size(), b.size());
+            for (int row = 0; row < a.size(); ++row)
+                QVERIFY2(qAbs(a[row] - b[row]) <= 1e-9 * (1 + qAbs(a[row])),
+                    qPrintable(QString("%1 row %2: %3 vs %4")
+                                   .arg(column)
+                                   .arg(row)
+                                   .arg(a[row])
+                                   .arg(b[row])));
+        }
+    }
+};
 
 QTEST_MAIN(TestDataExport)
 #include "tst_dataexport.moc"

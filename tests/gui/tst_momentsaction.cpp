@@ -30,33 +30,31 @@ class TestMomentsAction : public QObject {
     Q_OBJECT
 
 private slots:
-    void boxGetsItsMomentsAndIsCentred();
+    void boxGetsItsMomentsAndIsCentred()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("box.obj"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(movedBox()) > 0);
+        file.close();
+        ShownWindow shown;
+        QVERIFY(shown.exposed());
+        const DialogScript script({ chooseFile(file.fileName()) });
+        shown.trigger("actionLoad_triangulated_OBJ");
+        QTRY_COMPARE(shown.window.bodyMesh().triangleCount(), 12);
+
+        shown.child<QAction>("actionMoments_from_body")->trigger();
+        Ui_MainWindowClass &ui = *shown.window.ui;
+        QCOMPARE(ui.Ix->value(), 1.0);
+        QCOMPARE(ui.Iy->value(), 3.4);
+        QCOMPARE(ui.Iz->value(), 4.0);
+        QCOMPARE(shown.view()->inertiaY, 3.4);
+        // Moved back by its offset (read as floats), not turned: its axes are already principal.
+        QVERIFY(std::abs(shown.view()->bodyPlacement[12] + 0.3) < 1e-6);
+        QCOMPARE(shown.window.messageLabel->text(),
+            QString("<small>Moments from the body: 1, 3.4, 4 (solid); moved 0.3 and turned 0° "
+                    "into its principal axes</small>"));
+    }
 };
-
-void TestMomentsAction::boxGetsItsMomentsAndIsCentred()
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath("box.obj"));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(movedBox()) > 0);
-    file.close();
-    ShownWindow shown;
-    QVERIFY(shown.exposed());
-    const DialogScript script({ chooseFile(file.fileName()) });
-    shown.trigger("actionLoad_triangulated_OBJ");
-    QTRY_COMPARE(shown.window.bodyMesh().triangleCount(), 12);
-
-    shown.child<QAction>("actionMoments_from_body")->trigger();
-    Ui_MainWindowClass &ui = *shown.window.ui;
-    QCOMPARE(ui.Ix->value(), 1.0);
-    QCOMPARE(ui.Iy->value(), 3.4);
-    QCOMPARE(ui.Iz->value(), 4.0);
-    QCOMPARE(shown.view()->inertiaY, 3.4);
-    // Moved back by its offset (read as floats), not turned: its axes are already principal.
-    QVERIFY(std::abs(shown.view()->bodyPlacement[12] + 0.3) < 1e-6);
-    QCOMPARE(shown.window.messageLabel->text(),
-        QString("<small>Moments from the body: 1, 3.4, 4 (solid); moved 0.3 and turned 0° "
-                "into its principal axes</small>"));
-}
 
 QTEST_MAIN(TestMomentsAction)
 #include "tst_momentsaction.moc"

@@ -54,62 +54,56 @@ class TestVideoExport : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstFrameIsTheImageExport_data();
-    void firstFrameIsTheImageExport();
-    void cancelLeavesNoFile();
+    void firstFrameIsTheImageExport_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("leastPsnr");
+        QTest::newRow("mp4") << "flip.mp4" << 30.0;
+        QTest::newRow("webm") << "flip.webm" << 30.0;
+        QTest::newRow("gif") << "flip.gif" << 25.0;
+    }
+    void firstFrameIsTheImageExport()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, leastPsnr);
+        ShownWindow w;
+        QVERIFY(w.exposed());
+        w.window.choosePreset("Intermediate axis flip");
+        w.ui().Ell->setChecked(true);
+        GLWidget *view = w.view();
+        for (int i = 0; i < 100; ++i)
+            view->advanceTick(0.004);
+        const QImage still = view->renderSquareImage(filmSide);
+        const double omegaY = view->omegaY, time = view->run->simulatedTime;
+        const vorlix::Matrix4 orientation = view->orientationMatrix;
+        const std::size_t recorded = view->run->record.size();
+
+        const QString fileName = w.home.filePath(name);
+        const DialogScript script({ chooseFilm(), chooseFile(fileName), watchProgress(false) });
+        w.trigger("actionExport_video");
+
+        const DecodedFilm film = decodeFilm(fileName);
+        QCOMPARE(film.frameCount, int(filmSeconds * filmFps));
+        QCOMPARE(film.firstFrame.size(), QSize(filmSide, filmSide));
+        QVERIFY2(psnr(still, film.firstFrame) >= leastPsnr,
+            qPrintable(QString::number(psnr(still, film.firstFrame))));
+        // The live run is where it was.
+        QCOMPARE(view->omegaY, omegaY);
+        QCOMPARE(view->run->simulatedTime, time);
+        QVERIFY(view->orientationMatrix == orientation);
+        QCOMPARE(view->run->record.size(), recorded);
+    }
+    void cancelLeavesNoFile()
+    {
+        ShownWindow w;
+        QVERIFY(w.exposed());
+        const QString fileName = w.home.filePath("cancelled.mp4");
+        const DialogScript script({ chooseFilm(), chooseFile(fileName), watchProgress(true) });
+        w.trigger("actionExport_video");
+        QCOMPARE(QDir(w.home.path()).entryList({ "*.mp4*", ".*.mp4*" }, QDir::Files | QDir::Hidden),
+            QStringList());
+    }
 };
-
-void TestVideoExport::firstFrameIsTheImageExport_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("leastPsnr");
-    QTest::newRow("mp4") << "flip.mp4" << 30.0;
-    QTest::newRow("webm") << "flip.webm" << 30.0;
-    QTest::newRow("gif") << "flip.gif" << 25.0;
-}
-
-void TestVideoExport::firstFrameIsTheImageExport()
-{
-    QFETCH(QString, name);
-    QFETCH(double, leastPsnr);
-    ShownWindow w;
-    QVERIFY(w.exposed());
-    w.window.choosePreset("Intermediate axis flip");
-    w.ui().Ell->setChecked(true);
-    GLWidget *view = w.view();
-    for (int i = 0; i < 100; ++i)
-        view->advanceTick(0.004);
-    const QImage still = view->renderSquareImage(filmSide);
-    const double omegaY = view->omegaY, time = view->run->simulatedTime;
-    const vorlix::Matrix4 orientation = view->orientationMatrix;
-    const std::size_t recorded = view->run->record.size();
-
-    const QString fileName = w.home.filePath(name);
-    const DialogScript script({ chooseFilm(), chooseFile(fileName), watchProgress(false) });
-    w.trigger("actionExport_video");
-
-    const DecodedFilm film = decodeFilm(fileName);
-    QCOMPARE(film.frameCount, int(filmSeconds * filmFps));
-    QCOMPARE(film.firstFrame.size(), QSize(filmSide, filmSide));
-    QVERIFY2(psnr(still, film.firstFrame) >= leastPsnr,
-        qPrintable(QString::number(psnr(still, film.firstFrame))));
-    // The live run is where it was.
-    QCOMPARE(view->omegaY, omegaY);
-    QCOMPARE(view->run->simulatedTime, time);
-    QVERIFY(view->orientationMatrix == orientation);
-    QCOMPARE(view->run->record.size(), recorded);
-}
-
-void TestVideoExport::cancelLeavesNoFile()
-{
-    ShownWindow w;
-    QVERIFY(w.exposed());
-    const QString fileName = w.home.filePath("cancelled.mp4");
-    const DialogScript script({ chooseFilm(), chooseFile(fileName), watchProgress(true) });
-    w.trigger("actionExport_video");
-    QCOMPARE(QDir(w.home.path()).entryList({ "*.mp4*", ".*.mp4*" }, QDir::Files | QDir::Hidden),
-        QStringList());
-}
 
 QTEST_MAIN(TestVideoExport)
 #include "tst_videoexport.moc"
