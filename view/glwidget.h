@@ -202,8 +202,12 @@ private:
     /// In space, before the arrows so that its veil does not tint them: the translucent
     /// plane and the herpolhode on it.
     void drawInvariablePlane();
-    /// Over everything else, translucent: the body where the exact motion has it now.
+    /// Over everything else: the body's outline where the exact motion has it now.
     void drawGhost();
+    /// The body's rims and creases (or, for the sphere, three great circles) as line ends.
+    void makeGhostOutline();
+    std::vector<float> ghostOutline;
+    bool ghostOutlineMade = false;
     /// Names the overlays shown, in their colours, in the view's top-left corner.
     void drawLegend();
     /// The same legend on a picture of the view's square, at the same relative place.
