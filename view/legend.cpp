@@ -13,26 +13,25 @@
 std::vector<LegendEntry> legendEntries(const OverlaySwitches &s)
 {
     using namespace OverlayColour;
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Legend", text); };
+    const struct {
+        bool shown;
+        const char *name;
+        const float *colour;
+    } named[] = {
+        { s.angularMomentum, QT_TRANSLATE_NOOP("Legend", "L, angular momentum"), momentum },
+        { s.angularVelocity, QT_TRANSLATE_NOOP("Legend", "ω, angular velocity"), velocity },
+        { s.polhode, QT_TRANSLATE_NOOP("Legend", "polhode"), polhode },
+        { s.invariablePlane, QT_TRANSLATE_NOOP("Legend", "herpolhode"), herpolhode },
+        { s.invariablePlane, QT_TRANSLATE_NOOP("Legend", "invariable plane"), plane },
+        { s.polhodeFamily, QT_TRANSLATE_NOOP("Legend", "polhode family"), family },
+        { s.polhodeFamily, QT_TRANSLATE_NOOP("Legend", "separatrix"), separatrix },
+        { s.cones, QT_TRANSLATE_NOOP("Legend", "body cone"), bodyCone },
+        { s.cones, QT_TRANSLATE_NOOP("Legend", "space cone"), spaceCone },
+    };
     std::vector<LegendEntry> entries;
-    if (s.angularMomentum)
-        entries.push_back({ tr("L, angular momentum"), toQColor(momentum) });
-    if (s.angularVelocity)
-        entries.push_back({ tr("ω, angular velocity"), toQColor(velocity) });
-    if (s.polhode)
-        entries.push_back({ tr("polhode"), toQColor(polhode) });
-    if (s.invariablePlane) {
-        entries.push_back({ tr("herpolhode"), toQColor(herpolhode) });
-        entries.push_back({ tr("invariable plane"), toQColor(plane) });
-    }
-    if (s.polhodeFamily) {
-        entries.push_back({ tr("polhode family"), toQColor(family) });
-        entries.push_back({ tr("separatrix"), toQColor(separatrix) });
-    }
-    if (s.cones) {
-        entries.push_back({ tr("body cone"), toQColor(bodyCone) });
-        entries.push_back({ tr("space cone"), toQColor(spaceCone) });
-    }
+    for (const auto &n : named)
+        if (n.shown)
+            entries.push_back({ QCoreApplication::translate("Legend", n.name), toQColor(n.colour) });
     return entries;
 }
 

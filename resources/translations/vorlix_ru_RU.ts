@@ -48,6 +48,45 @@
     </message>
 </context>
 <context>
+    <name>Legend</name>
+    <message>
+        <source>L, angular momentum</source>
+        <translation>L, момент импульса</translation>
+    </message>
+    <message>
+        <source>ω, angular velocity</source>
+        <translation>ω, угловая скорость</translation>
+    </message>
+    <message>
+        <source>polhode</source>
+        <translation>полодия</translation>
+    </message>
+    <message>
+        <source>herpolhode</source>
+        <translation>герполодия</translation>
+    </message>
+    <message>
+        <source>invariable plane</source>
+        <translation>неизменная плоскость</translation>
+    </message>
+    <message>
+        <source>polhode family</source>
+        <translation>семейство полодий</translation>
+    </message>
+    <message>
+        <source>separatrix</source>
+        <translation>сепаратриса</translation>
+    </message>
+    <message>
+        <source>body cone</source>
+        <translation>подвижный аксоид</translation>
+    </message>
+    <message>
+        <source>space cone</source>
+        <translation>неподвижный аксоид</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Warning</source>
