@@ -21,20 +21,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
 
 constexpr int roundsEach = 5;
 constexpr int roundMs = 3000;
-
-double processSeconds()
-{
-    timespec t;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
-}
 
 struct Rates {
     double perSecond, perProcessSecond;

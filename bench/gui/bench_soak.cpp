@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A long run at the main window's default size with the three axis traces and all four of
-// Poinsot's overlays on: each minute, the ticks per second of that minute, the resident
+// Poinsot's overlays on: each minute, the ticks per second of that minute (of the wall
+// clock and of the process's CPU time, which a busy machine disturbs less), the resident
 // memory and the points recorded so far (axis traces, then polhode + herpolhode). The
 // tick rate should hold and the memory grow by no more than the points recorded. Run it
 // by hand from data/ for N minutes (default 30), e.g.
 //   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_soak 30
 
+#include "benchsupport.h"
 #include "glwidget.h"
 #include "mainwindow.h"
 
@@ -70,19 +72,22 @@ int main(int argc, char *argv[])
     QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
 
     std::printf("view %dx%d, %d minutes\n", view->width(), view->height(), minutes);
-    std::printf("minute  ticks/s  resident MB  trace points (x+y+z)  path points\n");
+    std::printf("minute  ticks/s  ticks/CPU s  resident MB  trace points (x+y+z)  path points\n");
     std::fflush(stdout);
     for (int minute = 1; minute <= minutes; ++minute) {
         const long long ticksBefore = ticks;
+        const double cpuBefore = processSeconds();
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 60000)
             app.processEvents(QEventLoop::AllEvents, 50);
         const double rate = (ticks - ticksBefore) * 1000.0 / clock.elapsed();
+        const double cpuRate = (ticks - ticksBefore) / (processSeconds() - cpuBefore);
         const long long tracePoints = GLWidget::tracePointCount(view->xLinesIndex)
             + GLWidget::tracePointCount(view->yLinesIndex)
             + GLWidget::tracePointCount(view->zLinesIndex);
-        std::printf("%6d  %7.1f  %11.0f  %20lld  %11zu\n", minute, rate, residentMegabytes(),
+        std::printf("%6d  %7.1f  %11.1f  %11.0f  %20lld  %11zu\n", minute, rate, cpuRate,
+            residentMegabytes(),
             tracePoints, view->run->polhode.size() + view->run->herpolhode.size());
         std::fflush(stdout);
     }
