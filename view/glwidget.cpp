@@ -7,6 +7,8 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 
+#include <algorithm>
+
 GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
     : QOpenGLWidget(nullptr),
       zoom(vorlix::defaultZoom),
@@ -69,6 +71,10 @@ GLWidget::GLWidget(const char *bodyFileName, QString textureFileName)
     connect(timer, &QTimer::timeout, this, &GLWidget::rotate);
     compositionTimer->setSingleShot(true);
     connect(compositionTimer, &QTimer::timeout, this, QOverload<>::of(&GLWidget::update));
+    connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
+        compositionIntervalMs
+            = std::max(refreshMs, compositionCostMultiple * lastComposition.elapsed());
+    });
     // The scene is drawn with the fixed-function pipeline.
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setProfile(QSurfaceFormat::CompatibilityProfile);

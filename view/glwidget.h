@@ -181,7 +181,12 @@ private:
     /// Set when updateGL drew a frame that the window has yet to compose.
     bool frameAwaitingComposition = false;
     /// A screen refresh: compositions closer than this are put off, never dropped.
-    static constexpr qint64 compositionIntervalMs = 16;
+    static constexpr qint64 refreshMs = 16;
+    /// Compositions are at least this many times their own cost apart, so that composing
+    /// takes at most a third of the time and the ticks the rest.
+    static constexpr qint64 compositionCostMultiple = 3;
+    /// A refresh, or more where composing the window costs much (software GL).
+    qint64 compositionIntervalMs = refreshMs;
     QElapsedTimer lastComposition;
     QTimer *compositionTimer;
     /// Draws what has been recorded; records nothing, so it may run once per tile.
