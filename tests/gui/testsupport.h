@@ -30,6 +30,7 @@
 #include <QWindow>
 #include <csignal>
 #include <functional>
+#include <initializer_list>
 #include <sys/resource.h>
 
 // ---- Private home directory and files ----
@@ -240,6 +241,20 @@ inline QImage renderedFrame(GLWidget *view)
         glReadPixels(0, frame.height() - 1 - row, frame.width(), 1, GL_BGRA, GL_UNSIGNED_BYTE,
             frame.scanLine(row));
     return frame;
+}
+
+/// With the named actions checked the frame changes; unchecked again it is the frame from
+/// before them, to the pixel.
+inline void verifyFrameUnchangedWhenOff(std::initializer_list<const char *> actions)
+{
+    ShownWindow shown(QSize(900, 700));
+    QVERIFY(shown.exposed());
+    const QImage before = renderedFrame(shown.view());
+    for (bool on : { true, false }) {
+        for (const char *name : actions)
+            shown.child<QAction>(name)->setChecked(on);
+        QCOMPARE(renderedFrame(shown.view()) == before, !on);
+    }
 }
 
 /// Where the point (x, y) of the view's -1…1 square lands in a frame grabbed from it.
