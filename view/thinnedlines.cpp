@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thinnedlines.h"
 
-#include <QOpenGLContext>
+#include "matrix4.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-// Floats the buffer is first made for; it then doubles, so appending stays cheap.
-constexpr std::size_t initialCapacity = 65536;
 
 bool samePoint(const double *a, const double *b)
 {
@@ -34,61 +31,65 @@ void ThinnedLines::follow(const double *points, int count, double cell, int gene
         polyline.reset(cell);
         source = points;
         sourceGeneration = generation;
-        uploaded = 0;
+        shownStale = true;
     }
     if (count == polyline.appendedCount())
         return;
     polyline.extend(points, count);
     std::copy_n(points, 3, firstPoint);
     std::copy_n(points + 3 * (count - 1), 3, lastPoint);
-    upload(QOpenGLContext::currentContext()->extraFunctions());
 }
 
-void ThinnedLines::upload(QOpenGLExtraFunctions *gl)
+ThinnedLines::ViewKey ThinnedLines::currentView()
 {
-    const std::vector<float> &vertices = polyline.segmentPoints();
-    if (!buffer)
-        gl->glGenBuffers(1, &buffer);
-    gl->glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    if (vertices.size() > capacity) {
-        capacity = std::max({ vertices.size(), 2 * capacity, initialCapacity });
-        gl->glBufferData(
-            GL_ARRAY_BUFFER, GLsizeiptr(capacity * sizeof(float)), nullptr, GL_DYNAMIC_DRAW);
-        uploaded = 0;
-    }
-    if (vertices.size() > uploaded) {
-        gl->glBufferSubData(GL_ARRAY_BUFFER, GLintptr(uploaded * sizeof(float)),
-            GLsizeiptr((vertices.size() - uploaded) * sizeof(float)), vertices.data() + uploaded);
-        uploaded = vertices.size();
-    }
-    gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
+    ViewKey key;
+    glGetDoublev(GL_MODELVIEW_MATRIX, key.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, key.data() + 16);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    std::copy_n(viewport, 4, key.data() + 32);
+    return key;
 }
 
 void ThinnedLines::draw(bool lit)
 {
-    if (!buffer || uploaded == 0)
+    const std::vector<float> &segments = polyline.segmentPoints();
+    const ViewKey view = currentView();
+    if (shownStale || segments.size() != shownFrom || view != shownView) {
+        vorlix::Matrix4 modelview, projection;
+        std::copy_n(view.data(), 16, modelview.data());
+        std::copy_n(view.data() + 16, 16, projection.data());
+        const double width = view[34], height = view[35];
+        // Normalised device coordinates to the viewport's pixels; depth in pixels too,
+        // so that strands within a pixel of each other in depth count as one.
+        vorlix::Matrix4 toPixels = vorlix::identityMatrix();
+        toPixels[0] = toPixels[12] = width / 2;
+        toPixels[5] = toPixels[13] = height / 2;
+        toPixels[10] = width / 2;
+        const vorlix::Matrix4 toWindow
+            = vorlix::multiply(toPixels, vorlix::multiply(projection, modelview));
+        culling.cull(segments, toWindow.data(), int(width), int(height), 1.0, shown);
+        shownView = view;
+        shownFrom = segments.size();
+        shownStale = false;
+    }
+    if (shown.empty())
         return;
-    QOpenGLExtraFunctions *gl = QOpenGLContext::currentContext()->extraFunctions();
-    gl->glBindBuffer(GL_ARRAY_BUFFER, buffer);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, nullptr);
+    glVertexPointer(3, GL_FLOAT, 0, shown.data());
     if (lit) {
         glEnableClientState(GL_NORMAL_ARRAY);
-        glNormalPointer(GL_FLOAT, 0, nullptr);
+        glNormalPointer(GL_FLOAT, 0, shown.data());
     } else {
         glDisableClientState(GL_NORMAL_ARRAY);
     }
-    glDrawArrays(GL_LINES, 0, GLsizei(uploaded / 3));
-    // The view's other arrays live in client memory.
-    gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glDrawArrays(GL_LINES, 0, GLsizei(shown.size() / 3));
 }
 
 void ThinnedLines::release()
 {
-    if (buffer)
-        QOpenGLContext::currentContext()->extraFunctions()->glDeleteBuffers(1, &buffer);
-    buffer = 0;
-    capacity = uploaded = 0;
     polyline.reset(polyline.cellSide());
     source = nullptr;
+    shown.clear();
+    shownStale = true;
 }

@@ -2,12 +2,16 @@
 #ifndef VORLIX_THINNEDLINES_H
 #define VORLIX_THINNEDLINES_H
 
+#include "segmentculling.h"
 #include "tracethinning.h"
 
-#include <QOpenGLExtraFunctions>
+#include <QtGui/qopengl.h>
 
-/// A growing polyline thinned to a cell of about a pixel (vorlix::ThinnedPolyline), kept
-/// in a vertex buffer that only the new segments are added to.
+#include <array>
+#include <vector>
+
+/// A growing polyline thinned to a cell of about a pixel (vorlix::ThinnedPolyline), drawn
+/// without the segments the view shows over pixels already drawn (vorlix::SegmentCulling).
 class ThinnedLines {
 public:
     /// Takes in the first `count` points (x, y, z each) at the given cell side. The copy
@@ -15,20 +19,27 @@ public:
     void follow(const double *points, int count, double cell, int generation = 0);
     /// GL_LINES in the current colour; lit: each point is also its normal.
     void draw(bool lit);
-    /// Frees the vertex buffer; the context it was made in must be current.
+    /// Forgets the copy.
     void release();
 
 private:
     bool startsAgain(const double *points, int count, double cell, int generation) const;
-    void upload(QOpenGLExtraFunctions *gl);
+    /// The current matrices and viewport, as the key of what `shown` holds.
+    using ViewKey = std::array<double, 36>;
+    static ViewKey currentView();
 
     vorlix::ThinnedPolyline polyline;
     const double *source = nullptr;
     int sourceGeneration = 0;
     /// The first and the last point taken in, to notice points replaced in place.
     double firstPoint[3] = {}, lastPoint[3] = {};
-    GLuint buffer = 0;
-    std::size_t capacity = 0, uploaded = 0;
+    vorlix::SegmentCulling culling;
+    std::vector<float> shown;
+    /// The view and the size of the copy `shown` was culled for: a still view of a full
+    /// path culls once. Stale once the copy starts again.
+    ViewKey shownView = {};
+    std::size_t shownFrom = 0;
+    bool shownStale = true;
 };
 
 #endif
