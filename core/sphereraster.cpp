@@ -27,7 +27,7 @@ void SphereRaster::reset(int side)
     }
 }
 
-// The face and the face coordinates as the OpenGL specification's table of cube map faces
+// The face and the face coordinates as OpenGL's own table of cube map faces
 // gives them (major axis, sc, tc), so that GL samples the cell this marks.
 SphereRaster::Cell SphereRaster::cellOf(const double *p) const
 {
