@@ -28,11 +28,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     MainWindow window;
-    window.show();
-    if (!waitUntilExposed(window, 10000)) {
-        std::fprintf(stderr, "the window was never shown\n");
+    if (!showAndWait(window))
         return 1;
-    }
     GLWidget &view = *window.glWidget;
     // The cones record both paths while they are on, as the ticks of a run do.
     showMap(view, true);

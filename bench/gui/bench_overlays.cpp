@@ -113,11 +113,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     MainWindow window;
-    window.show();
-    if (!waitUntilExposed(window, 10000)) {
-        std::fprintf(stderr, "the window was never shown\n");
+    if (!showAndWait(window))
         return 1;
-    }
     GLWidget &view = *window.glWidget;
     std::printf("view %dx%d, the first preset, ellipsoid %s\n", view.width(), view.height(),
         view.showEllipsoid ? "on" : "off");

@@ -85,8 +85,8 @@ int main(int argc, char **argv)
     }
 
     MainWindow window;
-    window.show();
-    waitUntilExposed(window, 10000);
+    if (!showAndWait(window))
+        return 1;
     window.findChild<QCheckBox *>("Ell")->setChecked(true);
     window.findChild<QPushButton *>("pushButton")->click();
     ticksPerSecond(app, window.glWidget, 1000); // warm-up

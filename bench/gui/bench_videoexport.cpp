@@ -20,8 +20,7 @@ int main(int argc, char *argv[])
     qputenv("HOME", home.path().toUtf8());
     QApplication app(argc, argv);
     MainWindow window;
-    window.show();
-    if (!waitUntilExposed(window, 5000))
+    if (!showAndWait(window))
         return 1;
     window.choosePreset("Intermediate axis flip");
     window.findChild<QCheckBox *>("Ell")->setChecked(true);

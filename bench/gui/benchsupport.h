@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <vector>
 
@@ -24,6 +25,16 @@ inline bool waitUntilExposed(QWidget &widget, int timeoutMs)
             return true;
         QThread::msleep(10);
     }
+    return false;
+}
+
+/// Shows the window and waits for it; says so on stderr when it never appears.
+inline bool showAndWait(QWidget &window, int timeoutMs = 10000)
+{
+    window.show();
+    if (waitUntilExposed(window, timeoutMs))
+        return true;
+    std::fprintf(stderr, "the window was never shown\n");
     return false;
 }
 
