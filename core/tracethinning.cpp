@@ -39,16 +39,28 @@ void ThinnedPolyline::pushCentre(const std::int64_t *cellIndex)
         vertices.push_back(float((double(cellIndex[i]) + 0.5) * cell));
 }
 
+bool ThinnedPolyline::cellOf(const double *point, std::int64_t *cellIndex) const
+{
+    for (int i = 0; i < 3; ++i) {
+        if (!std::isfinite(point[i]))
+            return false;
+        cellIndex[i] = std::int64_t(std::floor(point[i] / cell));
+    }
+    return true;
+}
+
+bool ThinnedPolyline::joins(const std::int64_t *c) const
+{
+    return hasLast && !(c[0] == lastCell[0] && c[1] == lastCell[1] && c[2] == lastCell[2]);
+}
+
 void ThinnedPolyline::extend(const double *points, int count)
 {
     for (; appended < count; ++appended) {
-        const double *p = points + 3 * appended;
-        if (!std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2]))
-            continue;
         std::int64_t c[3];
-        for (int i = 0; i < 3; ++i)
-            c[i] = std::int64_t(std::floor(p[i] / cell));
-        if (hasLast && !(c[0] == lastCell[0] && c[1] == lastCell[1] && c[2] == lastCell[2])) {
+        if (!cellOf(points + 3 * appended, c))
+            continue;
+        if (joins(c)) {
             const std::uint64_t a = packed(lastCell), b = packed(c);
             if (keptSegments.insert({ std::min(a, b), std::max(a, b) }).second) {
                 pushCentre(lastCell);
@@ -59,6 +71,21 @@ void ThinnedPolyline::extend(const double *points, int count)
             lastCell[i] = c[i];
         hasLast = true;
     }
+}
+
+bool ThinnedPolyline::segmentTo(const double *point, float *segment) const
+{
+    std::int64_t c[3];
+    if (!cellOf(point, c) || !joins(c))
+        return false;
+    const std::uint64_t a = packed(lastCell), b = packed(c);
+    if (keptSegments.count({ std::min(a, b), std::max(a, b) }) != 0)
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        segment[i] = float((double(lastCell[i]) + 0.5) * cell);
+        segment[3 + i] = float((double(c[i]) + 0.5) * cell);
+    }
+    return true;
 }
 
 } // namespace vorlix

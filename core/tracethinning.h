@@ -29,6 +29,9 @@ public:
     double cellSide() const { return cell; }
     /// The kept segments, two points of x, y, z each, for GL_LINES.
     const std::vector<float> &segmentPoints() const { return vertices; }
+    /// The segment (two points of x, y, z) that taking in `point` next would add, written
+    /// to `segment`; false if it would add none.
+    bool segmentTo(const double *point, float *segment) const;
 
 private:
     struct Segment {
@@ -42,6 +45,9 @@ private:
         }
     };
     void pushCentre(const std::int64_t *cellIndex);
+    /// The cell of a finite point; false for a point that is not.
+    bool cellOf(const double *point, std::int64_t *cellIndex) const;
+    bool joins(const std::int64_t *cellIndex) const;
 
     double cell;
     int appended = 0;

@@ -50,7 +50,7 @@ void GLWidget::drawPath(
         path.empty() ? nullptr : &path.front().x, int(path.size()), 2.0 / std::max(v.side, 1));
     glDisable(GL_LIGHTING);
     glColor3fv(colour);
-    lines.draw(false);
+    lines.draw();
 }
 
 vorlix::PoinsotConstruction GLWidget::construction() const

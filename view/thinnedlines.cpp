@@ -27,17 +27,21 @@ bool ThinnedLines::startsAgain(const double *points, int count, double cell, int
 
 void ThinnedLines::follow(const double *points, int count, double cell, int generation)
 {
-    if (startsAgain(points, count, cell, generation)) {
+    const int settled = std::max(count - 1, 0);
+    if (startsAgain(points, settled, cell, generation)) {
         polyline.reset(cell);
         source = points;
         sourceGeneration = generation;
         shownStale = true;
     }
-    if (count == polyline.appendedCount())
+    hasNewest = count > 0;
+    if (hasNewest)
+        std::copy_n(points + 3 * (count - 1), 3, newestPoint);
+    if (settled == polyline.appendedCount())
         return;
-    polyline.extend(points, count);
+    polyline.extend(points, settled);
     std::copy_n(points, 3, firstPoint);
-    std::copy_n(points + 3 * (count - 1), 3, lastPoint);
+    std::copy_n(points + 3 * (settled - 1), 3, lastPoint);
 }
 
 ThinnedLines::ViewKey ThinnedLines::currentView()
@@ -51,11 +55,12 @@ ThinnedLines::ViewKey ThinnedLines::currentView()
     return key;
 }
 
-void ThinnedLines::draw(bool lit)
+void ThinnedLines::draw()
 {
     const std::vector<float> &segments = polyline.segmentPoints();
     const ViewKey view = currentView();
-    if (shownStale || segments.size() != shownFrom || view != shownView) {
+    const bool grownMuch = 8 * (segments.size() - culledFrom) > culledFrom;
+    if (shownStale || view != shownView || (segments.size() != shownFrom && grownMuch)) {
         vorlix::Matrix4 modelview, projection;
         std::copy_n(view.data(), 16, modelview.data());
         std::copy_n(view.data() + 16, 16, projection.data());
@@ -70,26 +75,34 @@ void ThinnedLines::draw(bool lit)
             = vorlix::multiply(toPixels, vorlix::multiply(projection, modelview));
         culling.cull(segments, toWindow.data(), int(width), int(height), 1.0, shown);
         shownView = view;
-        shownFrom = segments.size();
+        culledFrom = segments.size();
         shownStale = false;
-    }
-    if (shown.empty())
-        return;
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, shown.data());
-    if (lit) {
-        glEnableClientState(GL_NORMAL_ARRAY);
-        glNormalPointer(GL_FLOAT, 0, shown.data());
     } else {
-        glDisableClientState(GL_NORMAL_ARRAY);
+        // Drawing a segment over pixels of the same colour changes none of them.
+        shown.insert(shown.end(), segments.begin() + std::ptrdiff_t(shownFrom), segments.end());
     }
-    glDrawArrays(GL_LINES, 0, GLsizei(shown.size() / 3));
+    shownFrom = segments.size();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    drawSegments(shown);
+    float newest[6];
+    if (hasNewest && polyline.segmentTo(newestPoint, newest))
+        drawSegments({ newest, newest + 6 });
+}
+
+void ThinnedLines::drawSegments(const std::vector<float> &points)
+{
+    if (points.empty())
+        return;
+    glVertexPointer(3, GL_FLOAT, 0, points.data());
+    glDrawArrays(GL_LINES, 0, GLsizei(points.size() / 3));
 }
 
 void ThinnedLines::release()
 {
     polyline.reset(polyline.cellSide());
     source = nullptr;
+    hasNewest = false;
     shown.clear();
     shownStale = true;
 }

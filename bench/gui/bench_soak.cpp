@@ -2,8 +2,10 @@
 // A long run at the main window's default size with the three axis traces and all four of
 // Poinsot's overlays on: each minute, the ticks per second of that minute (of the wall
 // clock and of the process's CPU time, which a busy machine disturbs less), the resident
-// memory and the points recorded so far (axis traces, then polhode + herpolhode). The
-// tick rate should hold and the memory grow by no more than the points recorded. Run it
+// memory, the memory the recorded data takes (the axis traces with their copies for GL,
+// every tick's sample for the data export, the ω history, Poinsot's paths) and the points
+// recorded so far (axis traces, then polhode + herpolhode). The tick rate should hold and
+// the resident memory grow by no more than the recorded data. Run it
 // by hand from data/ for N minutes (default 30), e.g.
 //   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_soak 30
 
@@ -46,6 +48,17 @@ void check(MainWindow &window, const char *name)
     }
 }
 
+double recordedMegabytes(const GLWidget &view, long long tracePoints)
+{
+    const vorlix::RunState &run = *view.run;
+    // Each trace point is kept in double precision and, for GL, in single.
+    const double bytes = tracePoints * 3 * (sizeof(double) + sizeof(float))
+        + run.record.size() * sizeof(vorlix::RunSample)
+        + run.omegaHistory.size() * sizeof(vorlix::OmegaSample)
+        + (run.polhode.size() + run.herpolhode.size()) * sizeof(vorlix::Vector3);
+    return bytes / (1024.0 * 1024.0);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -76,7 +89,8 @@ int main(int argc, char *argv[])
     QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
 
     std::printf("view %dx%d, %d minutes\n", view->width(), view->height(), minutes);
-    std::printf("minute  ticks/s  ticks/CPU s  resident MB  trace points (x+y+z)  path points\n");
+    std::printf("minute  ticks/s  ticks/CPU s  resident MB  recorded MB  trace points (x+y+z)  "
+                "path points\n");
     std::fflush(stdout);
     for (int minute = 1; minute <= minutes; ++minute) {
         const long long ticksBefore = ticks;
@@ -90,9 +104,9 @@ int main(int argc, char *argv[])
         const long long tracePoints = GLWidget::tracePointCount(view->xLinesIndex)
             + GLWidget::tracePointCount(view->yLinesIndex)
             + GLWidget::tracePointCount(view->zLinesIndex);
-        std::printf("%6d  %7.1f  %11.1f  %11.0f  %20lld  %11zu\n", minute, rate, cpuRate,
-            residentMegabytes(),
-            tracePoints, view->run->polhode.size() + view->run->herpolhode.size());
+        std::printf("%6d  %7.1f  %11.1f  %11.0f  %11.1f  %20lld  %11zu\n", minute, rate, cpuRate,
+            residentMegabytes(), recordedMegabytes(*view, tracePoints), tracePoints,
+            view->run->polhode.size() + view->run->herpolhode.size());
         std::fflush(stdout);
     }
     return 0;

@@ -43,8 +43,16 @@ private slots:
         vorlix::ThinnedPolyline single(cell), wound(cell), inChunks(cell);
         single.extend(once.data(), perTurn);
         wound.extend(often.data(), 40 * perTurn);
-        for (int count = 0; count <= 40 * perTurn; count += 777)
+        for (int count = 0; count < 40 * perTurn; count += 77) {
             inChunks.extend(often.data(), count);
+            // What the next point would add is what taking it in adds.
+            float next[6];
+            const std::size_t before = inChunks.segmentPoints().size();
+            const bool adds = inChunks.segmentTo(&often[std::size_t(3 * count)], next);
+            inChunks.extend(often.data(), count + 1);
+            QCOMPARE(adds, inChunks.segmentPoints().size() > before);
+            QVERIFY(!adds || std::equal(next, next + 6, inChunks.segmentPoints().end() - 6));
+        }
         inChunks.extend(often.data(), 40 * perTurn);
         QCOMPARE(inChunks.segmentPoints(), wound.segmentPoints());
 
