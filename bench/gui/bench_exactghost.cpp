@@ -14,10 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -27,26 +24,6 @@ namespace {
 
 constexpr int roundsEach = 5;
 constexpr int roundMs = 3000;
-
-struct Rates {
-    double perSecond, perProcessSecond;
-};
-
-// Counted on the view's own tick timer: the status bar zeroes the view's frame counter
-// every second.
-Rates ticksPerSecond(QApplication &app, GLWidget *view)
-{
-    int ticks = 0;
-    const QMetaObject::Connection counting
-        = QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
-    const double cpuStart = processSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < roundMs)
-        app.processEvents(QEventLoop::AllEvents, 50);
-    QObject::disconnect(counting);
-    return { ticks * 1000.0 / clock.elapsed(), ticks / (processSeconds() - cpuStart) };
-}
 
 /// Process CPU milliseconds of one frame drawn to the end, without the ghost and with it in
 /// turn, frame by frame with a tick between pairs, so that a busy machine slows both alike.
@@ -71,15 +48,14 @@ std::array<double, 2> frameMs(GLWidget *view, int pairs)
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
+    TemporaryHome home;
     QApplication app(argc, argv);
     MainWindow window;
     window.show();
     auto *readout = window.findChild<QAction *>("actionPhysics_readout");
     auto *ghost = window.findChild<QAction *>("actionExact_ghost");
     window.findChild<QPushButton *>("pushButton")->click();
-    ticksPerSecond(app, window.glWidget); // warm-up
+    tickRates(*window.glWidget, roundMs); // warm-up
 
     constexpr int states = 3;
     const char *names[states] = { "neither", "readout", "readout and ghost" };
@@ -88,7 +64,7 @@ int main(int argc, char *argv[])
         for (int state = 0; state < states; ++state) {
             readout->setChecked(state > 0);
             ghost->setChecked(state > 1);
-            const Rates r = ticksPerSecond(app, window.glWidget);
+            const TickRates r = tickRates(*window.glWidget, roundMs);
             wall[state].push_back(r.perSecond);
             cpu[state].push_back(r.perProcessSecond);
         }

@@ -10,10 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -23,44 +20,28 @@ namespace {
 constexpr int roundsEach = 5;
 constexpr int roundMs = 3000;
 
-// Counted on the view's own tick timer: the status bar zeroes the view's frame counter
-// every second.
-double ticksPerSecond(QApplication &app, GLWidget *view)
-{
-    int ticks = 0;
-    const QMetaObject::Connection counting
-        = QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < roundMs)
-        app.processEvents(QEventLoop::AllEvents, 50);
-    QObject::disconnect(counting);
-    return ticks * 1000.0 / clock.elapsed();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
+    TemporaryHome home;
     QApplication app(argc, argv);
     MainWindow window;
     window.show();
     auto *readout = window.findChild<QAction *>("actionPhysics_readout");
     window.findChild<QPushButton *>("pushButton")->click();
-    ticksPerSecond(app, window.glWidget); // warm-up
+    tickRates(*window.glWidget, roundMs); // warm-up
 
     std::vector<double> hidden, shown;
     for (int round = 0; round < roundsEach; ++round) {
         readout->setChecked(false);
-        hidden.push_back(ticksPerSecond(app, window.glWidget));
+        hidden.push_back(tickRates(*window.glWidget, roundMs).perSecond);
         readout->setChecked(true);
-        shown.push_back(ticksPerSecond(app, window.glWidget));
+        shown.push_back(tickRates(*window.glWidget, roundMs).perSecond);
     }
     const double h = median(hidden), s = median(shown);
     std::printf("ticks per second, median of %d rounds of %d ms\n", roundsEach, roundMs);
-    std::printf("readout hidden: %.1f\nreadout shown : %.1f (%+.1f %%)\n", h, s,
-        100.0 * (s - h) / h);
+    std::printf(
+        "readout hidden: %.1f\nreadout shown : %.1f (%+.1f %%)\n", h, s, 100.0 * (s - h) / h);
     return 0;
 }

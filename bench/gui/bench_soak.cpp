@@ -17,11 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,8 +60,7 @@ double recordedMegabytes(const GLWidget &view, long long tracePoints)
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
+    TemporaryHome home;
     QApplication app(argc, argv);
     const int minutes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
 
@@ -82,31 +78,20 @@ int main(int argc, char *argv[])
     window.findChild<QComboBox *>("integrator")->setCurrentIndex(1);
     window.findChild<QPushButton *>("pushButton")->click();
 
-    // The view's frame counter is zeroed by the status bar each second: count the ticks on
-    // the timer itself. The view may be replaced when a body is loaded; this one is not.
+    // The view may be replaced when a body is loaded; this one is not.
     GLWidget *view = window.glWidget;
-    long long ticks = 0;
-    QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
-
     std::printf("view %dx%d, %d minutes\n", view->width(), view->height(), minutes);
     std::printf("minute  ticks/s  ticks/CPU s  resident MB  recorded MB  trace points (x+y+z)  "
                 "path points\n");
     std::fflush(stdout);
     for (int minute = 1; minute <= minutes; ++minute) {
-        const long long ticksBefore = ticks;
-        const double cpuBefore = processSeconds();
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 60000)
-            app.processEvents(QEventLoop::AllEvents, 50);
-        const double rate = (ticks - ticksBefore) * 1000.0 / clock.elapsed();
-        const double cpuRate = (ticks - ticksBefore) / (processSeconds() - cpuBefore);
+        const TickRates rates = tickRates(*view, 60000);
         const long long tracePoints = GLWidget::tracePointCount(view->xLinesIndex)
             + GLWidget::tracePointCount(view->yLinesIndex)
             + GLWidget::tracePointCount(view->zLinesIndex);
-        std::printf("%6d  %7.1f  %11.1f  %11.0f  %11.1f  %20lld  %11zu\n", minute, rate, cpuRate,
-            residentMegabytes(), recordedMegabytes(*view, tracePoints), tracePoints,
-            view->run->polhode.size() + view->run->herpolhode.size());
+        std::printf("%6d  %7.1f  %11.1f  %11.0f  %11.1f  %20lld  %11zu\n", minute, rates.perSecond,
+            rates.perProcessSecond, residentMegabytes(), recordedMegabytes(*view, tracePoints),
+            tracePoints, view->run->polhode.size() + view->run->herpolhode.size());
         std::fflush(stdout);
     }
     return 0;

@@ -2,13 +2,13 @@
 // start and with all three axis traces full. Run it from data/ on a display, e.g.
 //   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_startup
 
+#include "benchsupport.h"
 #include "glwidget.h"
 #include "mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -51,8 +51,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     QApplication app(argc, argv);
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
+    TemporaryHome home;
 
     MainWindow window;
     FrameWatch watch;

@@ -15,9 +15,7 @@
 #include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,25 +39,11 @@ template<class View> double wholeFrameMs(View &view)
     return clock.nsecsElapsed() / 1e6;
 }
 
-double ticksPerSecond(QApplication &app, GLWidget *view, int ms)
-{
-    int ticks = 0;
-    const QMetaObject::Connection counting
-        = QObject::connect(view->timer, &QTimer::timeout, [&ticks] { ++ticks; });
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        app.processEvents(QEventLoop::AllEvents, 50);
-    QObject::disconnect(counting);
-    return ticks * 1000.0 / clock.elapsed();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
+    TemporaryHome home;
     QApplication app(argc, argv);
 
     {
@@ -89,10 +73,10 @@ int main(int argc, char **argv)
         return 1;
     window.findChild<QCheckBox *>("Ell")->setChecked(true);
     window.findChild<QPushButton *>("pushButton")->click();
-    ticksPerSecond(app, window.glWidget, 1000); // warm-up
+    tickRates(*window.glWidget, 1000); // warm-up
     std::vector<double> rates;
     for (int round = 0; round < 5; ++round)
-        rates.push_back(ticksPerSecond(app, window.glWidget, 2000));
+        rates.push_back(tickRates(*window.glWidget, 2000).perSecond);
     std::printf("ticks per second, default window, ellipsoid shown: median %.1f\n", median(rates));
     return 0;
 }

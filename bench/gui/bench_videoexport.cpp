@@ -11,13 +11,11 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
+    TemporaryHome home;
     QApplication app(argc, argv);
     MainWindow window;
     if (!showAndWait(window))
