@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A long run at the main window's default size with the three axis traces and all four of
-// Poinsot's overlays on: each minute, the ticks per second of that minute (of the wall
-// clock and of the process's CPU time, which a busy machine disturbs less), the resident
-// memory, the memory the recorded data takes (the axis traces with their copies for GL,
-// every tick's sample for the data export, the ω history, Poinsot's paths) and the points
-// recorded so far (axis traces, then polhode + herpolhode). The tick rate should hold and
-// the resident memory grow by no more than the recorded data. Run it
-// by hand from data/ for N minutes (default 30), e.g.
+// Poinsot's overlays on. Each minute: the ticks per second of that minute (of the wall clock
+// and of the process's CPU time, which a busy machine disturbs less); the resident memory;
+// the memory allocated from the heap (freed memory the allocator keeps for later is not in
+// it: software GL frees much after compiling its shaders); the memory the recorded data
+// takes (the axis traces with their copies for GL, every tick's sample for the data export,
+// the ω history, Poinsot's paths); the points recorded so far (axis traces, then polhode +
+// herpolhode). The tick rate should hold and the memory grow by no more than the recorded
+// data. Run it by hand from data/ for N minutes (default 30), e.g.
 //   cd data && LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a ../build/bench/bench_soak 30
 
 #include "benchsupport.h"
@@ -22,6 +23,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 
 namespace {
 
@@ -43,6 +45,12 @@ void check(MainWindow &window, const char *name)
         if (!box->isChecked())
             box->click();
     }
+}
+
+double allocatedMegabytes()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
 }
 
 double recordedMegabytes(const GLWidget &view, long long tracePoints)
@@ -81,17 +89,18 @@ int main(int argc, char *argv[])
     // The view may be replaced when a body is loaded; this one is not.
     GLWidget *view = window.glWidget;
     std::printf("view %dx%d, %d minutes\n", view->width(), view->height(), minutes);
-    std::printf("minute  ticks/s  ticks/CPU s  resident MB  recorded MB  trace points (x+y+z)  "
-                "path points\n");
+    std::printf("minute  ticks/s  ticks/CPU s  resident MB  allocated MB  recorded MB  "
+                "trace points (x+y+z)  path points\n");
     std::fflush(stdout);
     for (int minute = 1; minute <= minutes; ++minute) {
         const TickRates rates = tickRates(*view, 60000);
         const long long tracePoints = GLWidget::tracePointCount(view->xLinesIndex)
             + GLWidget::tracePointCount(view->yLinesIndex)
             + GLWidget::tracePointCount(view->zLinesIndex);
-        std::printf("%6d  %7.1f  %11.1f  %11.0f  %11.1f  %20lld  %11zu\n", minute, rates.perSecond,
-            rates.perProcessSecond, residentMegabytes(), recordedMegabytes(*view, tracePoints),
-            tracePoints, view->run->polhode.size() + view->run->herpolhode.size());
+        std::printf("%6d  %7.1f  %11.1f  %11.0f  %12.1f  %11.1f  %20lld  %11zu\n", minute,
+            rates.perSecond, rates.perProcessSecond, residentMegabytes(), allocatedMegabytes(),
+            recordedMegabytes(*view, tracePoints), tracePoints,
+            view->run->polhode.size() + view->run->herpolhode.size());
         std::fflush(stdout);
     }
     return 0;
