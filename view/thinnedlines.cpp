@@ -84,18 +84,18 @@ void ThinnedLines::draw()
     shownFrom = segments.size();
     glEnableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
-    drawSegments(shown);
+    drawSegments(shown.data(), shown.size());
     float newest[6];
     if (hasNewest && polyline.segmentTo(newestPoint, newest))
-        drawSegments({ newest, newest + 6 });
+        drawSegments(newest, 6);
 }
 
-void ThinnedLines::drawSegments(const std::vector<float> &points)
+void ThinnedLines::drawSegments(const float *points, std::size_t floats)
 {
-    if (points.empty())
+    if (floats == 0)
         return;
-    glVertexPointer(3, GL_FLOAT, 0, points.data());
-    glDrawArrays(GL_LINES, 0, GLsizei(points.size() / 3));
+    glVertexPointer(3, GL_FLOAT, 0, points);
+    glDrawArrays(GL_LINES, 0, GLsizei(floats / 3));
 }
 
 void ThinnedLines::release()

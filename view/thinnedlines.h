@@ -31,7 +31,7 @@ private:
     /// The current matrices and viewport, as the key of what `shown` holds.
     using ViewKey = std::array<double, 36>;
     static ViewKey currentView();
-    static void drawSegments(const std::vector<float> &points);
+    static void drawSegments(const float *points, std::size_t floats);
 
     vorlix::ThinnedPolyline polyline;
     const double *source = nullptr;
