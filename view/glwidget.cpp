@@ -91,8 +91,6 @@ GLWidget::~GLWidget()
             glDeleteLists(list, 1);
         glDeleteTextures(1, &sphereTexture);
         traceLayer.release();
-        polhodeLines.release();
-        herpolhodeLines.release();
     }
     delete[] xLines;
     delete[] yLines;

@@ -15,23 +15,21 @@ bool samePoint(const double *a, const double *b)
 
 } // namespace
 
-bool ThinnedLines::startsAgain(const double *points, int count, double cell, int generation) const
+bool ThinnedLines::startsAgain(const double *points, int count, double cell) const
 {
     const int taken = polyline.appendedCount();
-    if (points != source || generation != sourceGeneration || cell != polyline.cellSide()
-        || count < taken)
+    if (points != source || cell != polyline.cellSide() || count < taken)
         return true;
     return taken > 0
         && !(samePoint(points, firstPoint) && samePoint(points + 3 * (taken - 1), lastPoint));
 }
 
-void ThinnedLines::follow(const double *points, int count, double cell, int generation)
+void ThinnedLines::follow(const double *points, int count, double cell)
 {
     const int settled = std::max(count - 1, 0);
-    if (startsAgain(points, settled, cell, generation)) {
+    if (startsAgain(points, settled, cell)) {
         polyline.reset(cell);
         source = points;
-        sourceGeneration = generation;
         shownStale = true;
     }
     hasNewest = count > 0;
@@ -96,13 +94,4 @@ void ThinnedLines::drawSegments(const float *points, std::size_t floats)
         return;
     glVertexPointer(3, GL_FLOAT, 0, points);
     glDrawArrays(GL_LINES, 0, GLsizei(floats / 3));
-}
-
-void ThinnedLines::release()
-{
-    polyline.reset(polyline.cellSide());
-    source = nullptr;
-    hasNewest = false;
-    shown.clear();
-    shownStale = true;
 }

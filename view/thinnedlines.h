@@ -18,16 +18,13 @@ class ThinnedLines {
 public:
     /// Follows the first `count` points (x, y, z each) at the given cell side. The newest
     /// may still move (a path replaces its last point while it runs straight); those before
-    /// it must stay as they are, or the copy starts again, as it does when the cell or the
-    /// generation changes.
-    void follow(const double *points, int count, double cell, int generation = 0);
+    /// it must stay as they are, or the copy starts again, as it does when the cell changes.
+    void follow(const double *points, int count, double cell);
     /// GL_LINES in the current colour, unlit.
     void draw();
-    /// Forgets the copy.
-    void release();
 
 private:
-    bool startsAgain(const double *points, int count, double cell, int generation) const;
+    bool startsAgain(const double *points, int count, double cell) const;
     /// The current matrices and viewport, as the key of what `shown` holds.
     using ViewKey = std::array<double, 36>;
     static ViewKey currentView();
@@ -35,7 +32,6 @@ private:
 
     vorlix::ThinnedPolyline polyline;
     const double *source = nullptr;
-    int sourceGeneration = 0;
     /// The first and the last point taken in, to notice points replaced in place.
     double firstPoint[3] = {}, lastPoint[3] = {};
     /// The newest point, drawn joined to the copy but not yet taken into it.
